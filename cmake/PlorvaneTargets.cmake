@@ -1,0 +1,57 @@
+# Helpers that give every target of the project the same settings.
+
+# Our own code is warning-free; dependencies' headers come in as system headers.
+function(plorvane_warnings target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+    -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough -Werror)
+endfunction()
+
+if(PLORVANE_SANITIZE OR PLORVANE_FUZZ)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# plorvane_library(<name> SOURCES ... DEPENDS ...): a core library under src/,
+# included as "folder/file.h" from the src root.
+function(plorvane_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  if(ARG_SOURCES)
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+    plorvane_warnings(${name})
+  else()  # header-only so far
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${ARG_DEPENDS})
+  endif()
+endfunction()
+
+# plorvane_test(<name> SOURCES ... DEPENDS ...): one GoogleTest program, registered with CTest.
+function(plorvane_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  plorvane_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
+
+# plorvane_fuzz_target(<name> SOURCE <file> DEPENDS ...): a reader's fuzz entry point
+# (LLVMFuzzerTestOneInput plus FuzzSeeds). With PLORVANE_FUZZ it links libFuzzer; otherwise it
+# links the seeded mutation driver and runs as an ordinary test.
+function(plorvane_fuzz_target name)
+  cmake_parse_arguments(ARG "" "SOURCE" "DEPENDS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCE})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} plorvane_fuzz_support)
+  plorvane_warnings(${name})
+  if(PLORVANE_FUZZ)
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  else()
+    target_link_libraries(${name} PRIVATE plorvane_mutation_driver)
+    add_test(NAME ${name} COMMAND ${name} --iterations 3000)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  endif()
+endfunction()

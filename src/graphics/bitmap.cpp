@@ -1,0 +1,43 @@
+#include "graphics/bitmap.h"
+
+#include "support/limits.h"
+
+namespace plorvane {
+
+bool Bitmap::Resize(int width, int height, Colour fill) {
+  if (width < 0 || height < 0) return false;
+  if (static_cast<std::int64_t>(width) * height > limits::kMaxBitmapPixels) return false;
+  width_ = width;
+  height_ = height;
+  stride_ = StrideFor(width);
+  pixels_.assign(stride_ * static_cast<std::size_t>(height), 0);
+  Fill(fill);
+  return true;
+}
+
+Colour Bitmap::GetPixel(int x, int y) const {
+  if (!Contains(x, y)) return kBlack;
+  const std::uint8_t* p = scanline(y) + static_cast<std::size_t>(x) * 3;
+  return MakeColour(p[2], p[1], p[0]);
+}
+
+void Bitmap::SetPixel(int x, int y, Colour colour) {
+  if (!Contains(x, y)) return;
+  std::uint8_t* p = scanline(y) + static_cast<std::size_t>(x) * 3;
+  p[0] = BlueOf(colour);
+  p[1] = GreenOf(colour);
+  p[2] = RedOf(colour);
+}
+
+void Bitmap::Fill(Colour colour) {
+  for (int y = 0; y < height_; ++y) {
+    std::uint8_t* row = scanline(y);
+    for (int x = 0; x < width_; ++x) {
+      row[x * 3] = BlueOf(colour);
+      row[x * 3 + 1] = GreenOf(colour);
+      row[x * 3 + 2] = RedOf(colour);
+    }
+  }
+}
+
+}  // namespace plorvane
