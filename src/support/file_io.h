@@ -1,0 +1,29 @@
+#pragma once
+// Whole-file reading and safe replacement of files. Every file the system writes goes through
+// WriteFileReplacing: the bytes go to a fresh temporary file beside the target, which is then
+// renamed over it, so a failed write never destroys the file that was there.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plorvane {
+
+enum class FileResult {
+  kOk,
+  kNotFound,      // nothing to read at that name
+  kInUse,         // it exists but cannot be opened, read or replaced
+  kOutOfDiskSpace,  // the new bytes could not be written
+};
+
+// Reads the whole file; other readers and writers are not locked out.
+FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+
+FileResult WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes, unsigned mode = 0644);
+
+// The error text of the system for a failed result ("File not found" ...); empty for kOk.
+std::string_view FileResultText(FileResult result);
+
+}  // namespace plorvane
