@@ -7,9 +7,19 @@ function(plorvane_warnings target)
     -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough -Werror)
 endfunction()
 
+if(PLORVANE_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  message(FATAL_ERROR "PLORVANE_FUZZ needs clang (libFuzzer): configure with -DCMAKE_CXX_COMPILER=clang++")
+endif()
+
 if(PLORVANE_SANITIZE OR PLORVANE_FUZZ)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Coverage feedback from the readers' libraries too, not only from the target files; without it
+# libFuzzer mutates blindly. Assertions stay on: a broken invariant is a finding too.
+if(PLORVANE_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link -UNDEBUG)
 endif()
 
 # plorvane_library(<name> SOURCES ... DEPENDS ...): a core library under src/,

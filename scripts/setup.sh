@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running the project need. Does nothing
+# (and needs no root) when they are all present.
+set -euo pipefail
+
+# Every package the project needs, in one place.
+packages=(
+  build-essential cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  zlib1g-dev libjpeg62-turbo-dev
+  # libFuzzer and the sanitizer runtimes of clang 14
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+  [[ $status == installed ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+as_root() {
+  if [[ $EUID -eq 0 ]]; then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    echo "setup: root or sudo is needed to install: ${missing[*]}" >&2
+    exit 1
+  fi
+}
+
+echo "setup: installing ${missing[*]}"
+apt_get=(env DEBIAN_FRONTEND=noninteractive apt-get -qq -o DPkg::Lock::Timeout=600)
+as_root "${apt_get[@]}" update
+as_root "${apt_get[@]}" install -y --no-install-recommends "${missing[@]}" >/dev/null
