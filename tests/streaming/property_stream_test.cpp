@@ -38,7 +38,7 @@ TEST(PropertyStreamTest, SignatureRecordIsTheFiftyEightBytesOfTheCardFormat) {
   TComponentString carrier;
   carrier.X = signature;
 
-  const std::string expected = std::string("TPF0\x10TComponentString\x00\x01X\x06\x1E", 24) + signature + '\0' + '\0';
+  const std::string expected = std::string("TPF0\x10TComponentString\x00\x01X\x06\x1E", 26) + signature + '\0' + '\0';
   const std::string written = Write(carrier);
   EXPECT_EQ(written.size(), 58u);
   EXPECT_EQ(written, expected);
@@ -199,7 +199,7 @@ TEST(PictureRecordTest, JpegPictureRecordHasTheDocumentedHead) {
   pic.pPic.SetGraphic(std::move(jpeg));
 
   const std::string written = Write(pic);
-  const std::string head = std::string("TPF0\x04TPic\x00\x09pPic.Data\x0A", 20);
+  const std::string head = std::string("TPF0\x04TPic\x00\x09pPic.Data\x0A", 21);
   ASSERT_GE(written.size(), head.size() + 4);
   EXPECT_EQ(written.substr(0, head.size()), head);
   const std::string block = std::string("\x0ATJPEGImage\x00\x00\x00\x00", 15);
