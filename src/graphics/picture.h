@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -56,14 +57,16 @@ class Picture {
   // for a picture without a graphic.
   void SaveData(std::vector<std::uint8_t>& out) const;
   // Creates a graphic of the named class and loads the block into it. False (and the picture
-  // unchanged) for an unknown class or a bad block.
+  // unchanged) for an unknown class ("Unknown format") or a bad block ("Data corrupt").
   bool LoadData(std::span<const std::uint8_t> data);
+  [[nodiscard]] const std::string& LastError() const { return last_error_; }
 
   // A new, empty graphic of the named class; nullptr for a name that is not one of the four.
   static std::unique_ptr<Graphic> CreateGraphic(std::string_view class_name);
 
  private:
   std::unique_ptr<Graphic> graphic_;
+  std::string last_error_;
 };
 
 }  // namespace plorvane
