@@ -83,6 +83,13 @@ FileResult WriteFileReplacing(const std::string& path, std::span<const std::uint
   return FileResult::kOk;
 }
 
+bool CopyFileReplacing(const std::string& source, const std::string& target) {
+  struct stat info {};
+  std::vector<std::uint8_t> bytes;
+  if (::stat(source.c_str(), &info) != 0 || ReadWholeFile(source, bytes) != FileResult::kOk) return false;
+  return WriteFileReplacing(target, bytes, info.st_mode & 0777) == FileResult::kOk;
+}
+
 std::string_view FileResultText(FileResult result) {
   switch (result) {
     case FileResult::kOk:

@@ -23,6 +23,11 @@ FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& byt
 
 FileResult WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes, unsigned mode = 0644);
 
+// Copies a regular file over `target` the same way; the copy keeps the source's permission bits
+// (a card executable stays executable). False when the source cannot be read or the target
+// cannot be written.
+bool CopyFileReplacing(const std::string& source, const std::string& target);
+
 // The error text of the system for a failed result ("File not found" ...); empty for kOk.
 std::string_view FileResultText(FileResult result);
 

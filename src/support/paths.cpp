@@ -11,7 +11,7 @@
 #include <ctime>
 #include <random>
 
-#include "support/file_copy.h"
+#include "support/file_io.h"
 #include "support/folders.h"
 #include "support/xdg_folders.h"
 
