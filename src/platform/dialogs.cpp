@@ -1,0 +1,18 @@
+#include "platform/dialogs.h"
+
+namespace plorvane {
+
+MessageAnswer CancellingAnswer(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::kOk:
+      return MessageAnswer::kOk;
+    case MessageButtons::kYesNo:
+      return MessageAnswer::kNo;
+    case MessageButtons::kOkCancel:
+    case MessageButtons::kYesNoCancel:
+      break;
+  }
+  return MessageAnswer::kCancel;
+}
+
+}  // namespace plorvane

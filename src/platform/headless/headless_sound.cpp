@@ -1,0 +1,144 @@
+#include "platform/headless/headless_sound.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace plorvane {
+namespace {
+
+constexpr std::size_t kProbeBytes = 12;
+
+std::string_view TypeName(SoundDeviceType type) {
+  switch (type) {
+    case SoundDeviceType::kSequencer:
+      return "sequencer";
+    case SoundDeviceType::kWaveAudio:
+      return "wave";
+    case SoundDeviceType::kAutoSelect:
+      break;
+  }
+  return "auto";
+}
+
+// kSoundOk when the file can be opened on `type`.
+int ProbeFile(const std::string& file_name, SoundDeviceType type) {
+  std::ifstream file(file_name, std::ios::binary);
+  if (!file) return kHeadlessSoundFileNotFound;
+  std::string first(kProbeBytes, '\0');
+  file.read(first.data(), static_cast<std::streamsize>(first.size()));
+  first.resize(static_cast<std::size_t>(file.gcount()));
+  const SoundDeviceType found = SoundTypeOfBytes(first);
+  if (found == SoundDeviceType::kAutoSelect) return kHeadlessSoundUnsupportedFile;
+  if (type != SoundDeviceType::kAutoSelect && type != found) return kHeadlessSoundUnsupportedFile;
+  return kSoundOk;
+}
+
+}  // namespace
+
+SoundDeviceType SoundTypeOfBytes(const std::string& first_bytes) {
+  const std::string_view bytes(first_bytes);
+  if (bytes.starts_with("MThd")) return SoundDeviceType::kSequencer;
+  if (bytes.size() >= kProbeBytes && bytes.starts_with("RIFF")) {
+    const std::string_view form = bytes.substr(8, 4);
+    if (form == "WAVE") return SoundDeviceType::kWaveAudio;
+    if (form == "RMID") return SoundDeviceType::kSequencer;
+  }
+  return SoundDeviceType::kAutoSelect;
+}
+
+std::unique_ptr<SoundDevice> HeadlessSoundDevices::CreateSoundDevice() {
+  auto device = std::make_unique<HeadlessSoundDevice>(next_id_++, *this);
+  devices_.push_back(device.get());
+  return device;
+}
+
+void HeadlessSoundDevices::FinishPlayback() {
+  log_.Add("sound finished");
+  for (HeadlessSoundDevice* device : devices_) device->Finish();
+}
+
+int HeadlessSoundDevices::OpenDeviceCount() const {
+  return static_cast<int>(std::count_if(devices_.begin(), devices_.end(),
+                                        [](const HeadlessSoundDevice* device) { return device->IsOpen(); }));
+}
+
+int HeadlessSoundDevices::TakeOpenResult(int file_result) {
+  if (open_results_.empty()) return file_result;
+  const int code = open_results_.front();
+  open_results_.pop_front();
+  return code;
+}
+
+int HeadlessSoundDevices::TakePlayResult() {
+  if (play_results_.empty()) return kSoundOk;
+  const int code = play_results_.front();
+  play_results_.pop_front();
+  return code;
+}
+
+std::string HeadlessSoundDevices::ErrorText(int code) const {
+  if (const auto found = error_texts_.find(code); found != error_texts_.end()) return found->second;
+  switch (code) {
+    case kSoundOk:
+      return "No error";
+    case kHeadlessSoundFileNotFound:
+      return "The sound file was not found";
+    case kHeadlessSoundUnsupportedFile:
+      return "The sound device cannot play this file";
+    case kHeadlessSoundNotOpen:
+      return "The sound device is not open";
+    default:
+      return "Unknown error code";
+  }
+}
+
+HeadlessSoundDevice::HeadlessSoundDevice(int id, HeadlessSoundDevices& owner) : id_(id), owner_(owner) {
+  Record("create");
+}
+
+HeadlessSoundDevice::~HeadlessSoundDevice() {
+  if (open_) Close();
+  Record("destroy");
+  std::erase(owner_.devices_, this);
+}
+
+void HeadlessSoundDevice::Record(const std::string& what) const {
+  owner_.log_.Add("sound " + std::to_string(id_) + ": " + what);
+}
+
+int HeadlessSoundDevice::Open(const std::string& file_name, SoundDeviceType type) {
+  if (open_) Close();
+  const int code = owner_.TakeOpenResult(ProbeFile(file_name, type));
+  Record("open " + std::string(TypeName(type)) + " " + file_name + " -> " + std::to_string(code));
+  open_ = code == kSoundOk;
+  playing_ = false;
+  return code;
+}
+
+int HeadlessSoundDevice::Play() {
+  const int code = open_ ? owner_.TakePlayResult() : kHeadlessSoundNotOpen;
+  Record("play -> " + std::to_string(code));
+  if (code == kSoundOk) playing_ = true;
+  return code;
+}
+
+int HeadlessSoundDevice::Stop() {
+  const int code = open_ ? kSoundOk : kHeadlessSoundNotOpen;
+  Record("stop -> " + std::to_string(code));
+  playing_ = false;
+  return code;
+}
+
+int HeadlessSoundDevice::Close() {
+  Record("close");
+  open_ = false;
+  playing_ = false;
+  return kSoundOk;
+}
+
+int HeadlessSoundDevice::Mode() const {
+  if (!open_) return kSoundModeNotReady;
+  return playing_ ? kSoundModePlaying : kSoundModeStopped;
+}
+
+}  // namespace plorvane
