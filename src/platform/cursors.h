@@ -2,7 +2,7 @@
 // The application-wide cursors: the slot that holds the card's cursor (shown by the card window
 // and its labels) and the busy hourglass over everything.
 
-#include "platform/cursor_image.h"
+#include "graphics/cursor_image.h"
 
 namespace plorvane {
 

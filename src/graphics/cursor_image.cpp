@@ -1,4 +1,4 @@
-#include "platform/cursor_image.h"
+#include "graphics/cursor_image.h"
 
 namespace plorvane {
 namespace {
