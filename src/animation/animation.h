@@ -45,6 +45,15 @@ class TSAN {
   [[nodiscard]] int Height() const { return strip_.height(); }
   [[nodiscard]] const Bitmap& Strip() const { return strip_; }
 
+  // How an element is outlined in the editor: the focus rectangle of the selection, the
+  // dotted line of every element, or nothing.
+  enum OutlineStyle { kFocusOutline = 0, kDottedOutline = 1, kNoOutline = 2 };
+  // Draws the element's current frame at its place on the canvas, with its flips,
+  // transparency, scroll offsets and flash state, then its outline.
+  void DrawElement(const TElementRec& element, Bitmap& canvas, int outline) const;
+  // Whether the element shows nothing at (x, y), relative to its top-left corner.
+  [[nodiscard]] bool IsTransparentAt(const TElementRec& element, int x, int y) const;
+
   // The template with its size, frame count and pID taken from the animation as it is now.
   void GetTemplate(TElementRec& record) const;
   void SetTemplate(const TElementRec& record);

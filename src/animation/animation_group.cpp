@@ -1,10 +1,10 @@
 #include "animation/animation_group.h"
 
 #include <algorithm>
-#include <limits>
 #include <tuple>
 #include <utility>
 
+#include "animation/saturating.h"
 #include "support/messages.h"
 
 namespace plorvane {
@@ -12,13 +12,6 @@ namespace {
 
 constexpr std::int32_t kDuplicateOffset = 20;
 constexpr std::int32_t kScrollStart = 100;
-
-// Positions come from files too; moving one must not overflow.
-std::int32_t SaturatingAdd(std::int32_t value, std::int32_t delta) {
-  const std::int64_t sum = std::int64_t{value} + delta;
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
-                                                            std::numeric_limits<std::int32_t>::max()));
-}
 
 // Scrolling content starts just outside the edge it moves away from.
 std::int32_t ScrollStart(std::int32_t step) {

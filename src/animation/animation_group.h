@@ -3,6 +3,7 @@
 // many elements show them, and a list of up to 1000 placed elements in drawing order (entry 0
 // is drawn first). Stands alone as a ".SAG" file and is written inside every card.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,6 +13,8 @@
 #include "animation/animation.h"
 #include "animation/element_rec.h"
 #include "graphics/bitmap.h"
+#include "graphics/canvas.h"
+#include "platform/card_window.h"
 #include "platform/clock.h"
 #include "streaming/published_properties.h"
 #include "streaming/stream.h"
@@ -95,6 +98,38 @@ class TSAG {
   // Every element back to frame 1 with fresh timing; not while Paused.
   void RestartAll();
 
+  // Playback. An 8 ms timer owned by the card drives Tick on the main thread: it advances the
+  // due elements and fires OnPaint when the picture changed. Nothing happens while Suspended or
+  // during stream operations; while Paused only owed repaints are fired.
+  void Tick();
+  // Advances every element whose interval has passed; true when any did.
+  bool AdvanceDue();
+
+  // The bitmap the elements are drawn on (the card's picture layer); nullptr detaches it, and
+  // without one nothing is drawn or hit. The bitmap must outlive its attachment.
+  void SetCanvas(Bitmap* canvas);
+  [[nodiscard]] Bitmap* Canvas() const { return canvas_; }
+  // Draws every Shown element in list order, each with the outline its selection calls for.
+  void DrawAll();
+  // Keeps at least 10 pixels of the element on the canvas (all of it when smaller); true when
+  // x and y needed no change.
+  bool ClampPosition(int index, std::int32_t& x, std::int32_t& y) const;
+  // The element under a canvas point: the topmost whose pixel there is opaque, else the
+  // topmost whose rectangle holds the point; -1 for none.
+  [[nodiscard]] int HitTest(int x, int y) const;
+
+  // Mouse and keyboard of the card window, in picture coordinates.
+  void SelectAt(int x, int y);
+  enum MouseKind { kMouseHover = 0, kMousePress = 1 };
+  // kMouseHover for moves without the button and for releases, kMousePress for presses and
+  // drags, which select and move elements. True while the pointer is over something the
+  // editor can drag.
+  bool MouseAction(int kind, int x, int y);
+  // Arrows move the selection by 1 pixel, 15 with Shift; Space selects the next element (the
+  // previous with Ctrl), Left and Right with Ctrl select the previous and next. True when the
+  // key was used; nothing is used without an editable selection.
+  bool HandleKey(const KeyEvent& event);
+
   void SetEditable(bool editable);
   [[nodiscard]] bool Editable() const { return editable_; }
   void SetOutlineMode(int mode);
@@ -120,6 +155,8 @@ class TSAG {
   [[nodiscard]] int LastElement() const { return static_cast<int>(elements_.size()) - 1; }
   [[nodiscard]] bool AnimationInUse(int index, bool shown_only) const;
   void Changed();
+  [[nodiscard]] TSAN::OutlineStyle OutlineFor(int index) const;
+  void MoveSelected(std::int32_t dx, std::int32_t dy);
   bool AddAnimation(const std::function<bool(TSAN&)>& fill, int& index);
 
   // pSANS and pES, written and read.
@@ -137,6 +174,11 @@ class TSAG {
   int outline_mode_ = kOutlineFocus;
   int busy_count_ = 0;
   bool dirty_ = false;
+  Bitmap* canvas_ = nullptr;
+  // Above zero while a Tick runs, so one fired from inside OnPaint does nothing.
+  int ticks_running_ = 0;
+  int last_mouse_kind_ = kMouseHover;
+  Point last_mouse_;
   int merge_base_ = 0;
   // The counts a stream being read announced, as last indexes.
   int declared_last_animation_ = -1;
