@@ -1,160 +1,16 @@
 #include "graphics/bmp_codec.h"
 
-#include <algorithm>
-#include <array>
-#include <bit>
-#include <cstring>
 #include <new>
 
+#include "graphics/dib_layout.h"
 #include "graphics/little_endian.h"
-#include "support/limits.h"
 
 namespace plorvane {
 namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kCompressionNone = 0;
-constexpr std::uint32_t kCompressionBitFields = 3;
-
-// Where one colour channel sits in a 16- or 32-bit pixel.
-struct Channel {
-  int shift = 0;
-  int bits = 0;
-
-  static Channel FromMask(std::uint32_t mask) {
-    if (mask == 0) return {};
-    const int shift = std::countr_zero(mask);
-    return Channel{shift, std::countr_one(mask >> shift)};
-  }
-  [[nodiscard]] std::uint8_t Extract(std::uint32_t pixel) const {
-    if (bits == 0) return 0;
-    const std::uint32_t value = (pixel >> shift) & ((bits >= 32) ? 0xFFFFFFFFu : ((1u << bits) - 1));
-    if (bits >= 8) return static_cast<std::uint8_t>(value >> (bits - 8));
-    return static_cast<std::uint8_t>(value * 255 / ((1u << bits) - 1));
-  }
-};
-
-struct DibLayout {
-  int width = 0;
-  int height = 0;
-  bool top_down = false;
-  int bits_per_pixel = 0;
-  std::vector<std::array<std::uint8_t, 3>> palette;  // blue, green, red
-  std::array<Channel, 3> channels;                   // red, green, blue
-  std::size_t stride = 0;
-};
-
-bool CheckedSize(std::int64_t width, std::int64_t height) {
-  return width >= 0 && height >= 0 && width <= limits::kMaxBitmapSide && height <= limits::kMaxBitmapSide &&
-         width * height <= limits::kMaxBitmapPixels;
-}
-
-// Reads the info header at `dib` (the file after its 14-byte header) into `layout`, and with it
-// the palette or the channel masks that follow it.
-bool ReadLayout(std::span<const std::uint8_t> dib, DibLayout& layout) {
-  std::uint32_t header_size = 0;
-  if (!le::ReadU32(dib, 0, header_size) || !le::Fits(dib.size(), 0, header_size)) return false;
-
-  std::int64_t width = 0;
-  std::int64_t height = 0;
-  std::uint16_t bits = 0;
-  std::uint32_t compression = kCompressionNone;
-  std::uint32_t colours_used = 0;
-  std::size_t palette_entry_size = 4;
-  if (header_size == kCoreHeaderSize) {
-    std::uint16_t core_width = 0;
-    std::uint16_t core_height = 0;
-    if (!le::ReadU16(dib, 4, core_width) || !le::ReadU16(dib, 8, core_height) || !le::ReadU16(dib, 10, bits))
-      return false;
-    width = core_width;
-    height = core_height;
-    palette_entry_size = 3;
-  } else if (header_size >= kInfoHeaderSize) {
-    std::int32_t info_width = 0;
-    std::int32_t info_height = 0;
-    if (!le::ReadI32(dib, 4, info_width) || !le::ReadI32(dib, 8, info_height) || !le::ReadU16(dib, 14, bits) ||
-        !le::ReadU32(dib, 16, compression) || !le::ReadU32(dib, 32, colours_used))
-      return false;
-    width = info_width;
-    height = info_height;
-  } else {
-    return false;
-  }
-
-  layout.top_down = height < 0;
-  height = height < 0 ? -height : height;  // 64-bit, so the most negative height cannot overflow
-  if (!CheckedSize(width, height)) return false;
-  layout.width = static_cast<int>(width);
-  layout.height = static_cast<int>(height);
-  layout.bits_per_pixel = bits;
-  layout.stride = static_cast<std::size_t>((width * bits + 31) / 32 * 4);
-
-  std::size_t table_offset = header_size;
-  switch (bits) {
-    case 1:
-    case 4:
-    case 8: {
-      if (compression != kCompressionNone) return false;
-      const std::uint32_t most = 1u << bits;
-      const std::uint32_t entries = (colours_used == 0 || colours_used > most) ? most : colours_used;
-      if (!le::Fits(dib.size(), table_offset, std::size_t{entries} * palette_entry_size)) return false;
-      layout.palette.resize(entries);
-      for (std::uint32_t i = 0; i < entries; ++i) {
-        const std::uint8_t* entry = dib.data() + table_offset + i * palette_entry_size;
-        layout.palette[i] = {entry[0], entry[1], entry[2]};
-      }
-      return true;
-    }
-    case 24:
-      return compression == kCompressionNone;
-    case 16:
-    case 32: {
-      std::array<std::uint32_t, 3> masks = bits == 16 ? std::array<std::uint32_t, 3>{0x7C00, 0x03E0, 0x001F}
-                                                      : std::array<std::uint32_t, 3>{0xFF0000, 0xFF00, 0xFF};
-      if (compression == kCompressionBitFields) {
-        // The masks follow a 40-byte header and sit at the same place inside the longer ones.
-        if (header_size < kInfoHeaderSize) return false;
-        for (std::size_t i = 0; i < masks.size(); ++i)
-          if (!le::ReadU32(dib, kInfoHeaderSize + 4 * i, masks[i])) return false;
-      } else if (compression != kCompressionNone) {
-        return false;
-      }
-      for (std::size_t i = 0; i < masks.size(); ++i) layout.channels[i] = Channel::FromMask(masks[i]);
-      return true;
-    }
-    default:
-      return false;
-  }
-}
-
-void DecodeRow(const DibLayout& layout, const std::uint8_t* in, std::uint8_t* out) {
-  const int bits = layout.bits_per_pixel;
-  if (bits == 24) {
-    std::memcpy(out, in, static_cast<std::size_t>(layout.width) * 3);
-    return;
-  }
-  for (int x = 0; x < layout.width; ++x, out += 3) {
-    if (bits <= 8) {
-      const int per_byte = 8 / bits;
-      const int shift = 8 - bits * (x % per_byte + 1);
-      const std::size_t index = (in[x / per_byte] >> shift) & ((1u << bits) - 1);
-      // Indices past a short palette show black, as Windows draws them.
-      const std::array<std::uint8_t, 3> colour =
-          index < layout.palette.size() ? layout.palette[index] : std::array<std::uint8_t, 3>{0, 0, 0};
-      std::memcpy(out, colour.data(), 3);
-      continue;
-    }
-    const std::uint8_t* p = in + static_cast<std::size_t>(x) * (bits / 8);
-    const std::uint32_t pixel = bits == 16 ? std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8)
-                                           : std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) |
-                                                 (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
-    out[0] = layout.channels[2].Extract(pixel);
-    out[1] = layout.channels[1].Extract(pixel);
-    out[2] = layout.channels[0].Extract(pixel);
-  }
-}
 
 }  // namespace
 
@@ -163,7 +19,7 @@ bool ReadBmp(std::span<const std::uint8_t> file, Bitmap& out) {
   if (file.size() < kFileHeaderSize || file[0] != 'B' || file[1] != 'M' || !le::ReadU32(file, 10, pixel_offset))
     return false;
   DibLayout layout;
-  if (!ReadLayout(file.subspan(kFileHeaderSize), layout)) return false;
+  if (!ReadDibLayout(file.subspan(kFileHeaderSize), layout)) return false;
   // The pixel cap keeps this product far below the range of std::size_t.
   const std::size_t pixel_bytes = layout.stride * static_cast<std::size_t>(layout.height);
   if (pixel_offset < kFileHeaderSize || !le::Fits(file.size(), pixel_offset, pixel_bytes)) return false;
@@ -175,7 +31,7 @@ bool ReadBmp(std::span<const std::uint8_t> file, Bitmap& out) {
     // A zero-width picture has no row memory to decode into.
     for (int row = 0; layout.width > 0 && row < layout.height; ++row) {
       const int y = layout.top_down ? row : layout.height - 1 - row;
-      DecodeRow(layout, pixels + static_cast<std::size_t>(row) * layout.stride, decoded.scanline(y));
+      DecodeDibRow(layout, pixels + static_cast<std::size_t>(row) * layout.stride, decoded.scanline(y));
     }
     out = std::move(decoded);
     return true;

@@ -1,43 +1,27 @@
 #include "graphics/icon_graphic.h"
 
-#include "graphics/little_endian.h"
+#include <algorithm>
+#include <new>
+
+#include "graphics/ico_codec.h"
 
 namespace plorvane {
 namespace {
 
-constexpr std::size_t kIconHeaderSize = 6;
-constexpr std::size_t kIconEntrySize = 16;
-constexpr std::uint16_t kIconType = 1;
-
-struct IconSize {
-  int width = 0;
-  int height = 0;
-};
-
-// Checks the header and that every image the directory lists lies inside the file; answers the
-// size of the largest image.
-bool ReadIconDirectory(std::span<const std::uint8_t> file, IconSize& largest) {
-  std::uint16_t reserved = 1;
-  std::uint16_t type = 0;
-  std::uint16_t count = 0;
-  if (!le::ReadU16(file, 0, reserved) || !le::ReadU16(file, 2, type) || !le::ReadU16(file, 4, count) ||
-      reserved != 0 || type != kIconType || count == 0 ||
-      !le::Fits(file.size(), kIconHeaderSize, count * kIconEntrySize))
-    return false;
-  largest = {};
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::size_t entry = kIconHeaderSize + i * kIconEntrySize;
-    std::uint32_t image_bytes = 0;
-    std::uint32_t image_offset = 0;
-    if (!le::ReadU32(file, entry + 8, image_bytes) || !le::ReadU32(file, entry + 12, image_offset) ||
-        !le::Fits(file.size(), image_offset, image_bytes))
-      return false;
-    // A side of 0 in the directory means 256.
-    const int width = file[entry] == 0 ? 256 : file[entry];
-    const int height = file[entry + 1] == 0 ? 256 : file[entry + 1];
-    if (width * height > largest.width * largest.height) largest = {width, height};
-  }
+// The directory must be sound; the images are only decoded when drawn.
+bool ReadLargestSize(std::span<const std::uint8_t> file, int& width, int& height) {
+  IconDirectory directory;
+  if (ReadIconDirectory(file, directory) != CursorError::kNone || directory.type != kIconFileType) return false;
+  const auto largest =
+      std::max_element(directory.entries.begin(), directory.entries.end(),
+                       [](const auto& a, const auto& b) { return a.width * a.height < b.width * b.height; });
+  width = largest->width;
+  height = largest->height;
   return true;
+}
+
+std::uint8_t OverWhite(std::uint8_t colour, std::uint8_t alpha) {
+  return static_cast<std::uint8_t>((colour * alpha + 255 * (255 - alpha) + 127) / 255);
 }
 
 }  // namespace
@@ -49,11 +33,12 @@ std::unique_ptr<TIcon> TIcon::FromBytes(std::vector<std::uint8_t> bytes) {
 }
 
 bool TIcon::Assign(std::span<const std::uint8_t> bytes) {
-  IconSize size;
-  const bool ok = bytes.empty() || ReadIconDirectory(bytes, size);
+  int width = 0;
+  int height = 0;
+  const bool ok = bytes.empty() || ReadLargestSize(bytes, width, height);
   bytes_ = ok ? std::vector<std::uint8_t>(bytes.begin(), bytes.end()) : std::vector<std::uint8_t>{};
-  width_ = ok ? size.width : 0;
-  height_ = ok ? size.height : 0;
+  width_ = width;
+  height_ = height;
   return ok;
 }
 
@@ -61,7 +46,26 @@ void TIcon::WriteData(std::vector<std::uint8_t>& out) const { out.insert(out.end
 
 bool TIcon::ReadData(std::span<const std::uint8_t> block) { return Assign(block); }
 
-bool TIcon::Render(Bitmap& /*out*/) const { return false; }
+bool TIcon::Render(Bitmap& out) const {
+  try {
+    CursorFrame image;
+    Bitmap drawn;
+    if (DecodeIconFile(bytes_, IconChoice::kLargest, image) != CursorError::kNone ||
+        !drawn.Resize(image.width, image.height))
+      return false;
+    const std::uint8_t* in = image.bgra.data();
+    for (int y = 0; y < image.height; ++y) {
+      std::uint8_t* row = drawn.scanline(y);
+      for (int x = 0; x < image.width; ++x, in += 4, row += 3) {
+        for (int channel = 0; channel < 3; ++channel) row[channel] = OverWhite(in[channel], in[3]);
+      }
+    }
+    out = std::move(drawn);
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
 
 std::unique_ptr<Graphic> TIcon::Clone() const {
   auto copy = std::make_unique<TIcon>();

@@ -1,6 +1,6 @@
 #pragma once
 // "TIcon": an icon kept as its ICO file. Its data block is the file itself, without a count, and
-// runs to the end of the record entry. Icons are not decoded here, so Render answers false.
+// runs to the end of the record entry.
 
 #include <memory>
 
@@ -22,6 +22,7 @@ class TIcon final : public Graphic {
   [[nodiscard]] int Width() const override { return width_; }
   [[nodiscard]] int Height() const override { return height_; }
   [[nodiscard]] bool Empty() const override { return bytes_.empty(); }
+  // The largest image laid over white, as a card shows an icon picture.
   bool Render(Bitmap& out) const override;
   [[nodiscard]] std::unique_ptr<Graphic> Clone() const override;
 

@@ -34,6 +34,11 @@ void MemoryStream::Clear() {
   position_ = 0;
 }
 
+void MemoryStream::Assign(std::vector<std::uint8_t> bytes) {
+  bytes_ = std::move(bytes);
+  position_ = 0;
+}
+
 void MemoryStream::SetSize(std::size_t size) {
   bytes_.resize(size);
   position_ = std::min(position_, static_cast<std::int64_t>(size));

@@ -23,6 +23,8 @@ class MemoryStream final : public Stream {
   [[nodiscard]] std::int64_t Size() const override { return static_cast<std::int64_t>(bytes_.size()); }
 
   void Clear();
+  // Takes over the bytes as the whole content, position 0.
+  void Assign(std::vector<std::uint8_t> bytes);
   // Cuts or zero-extends the content; the position is kept within it.
   void SetSize(std::size_t size);
 

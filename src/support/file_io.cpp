@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <utility>
@@ -48,21 +49,22 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::size_t max_bytes) {
   bytes.clear();
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (!fd.valid()) return errno == ENOENT || errno == ENOTDIR ? FileResult::kNotFound : FileResult::kInUse;
   struct stat info {};
   if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return FileResult::kInUse;
-  bytes.reserve(static_cast<std::size_t>(info.st_size));
+  bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), max_bytes));
   std::uint8_t buffer[64 * 1024];
-  for (;;) {
-    const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+  while (bytes.size() < max_bytes) {
+    const ssize_t got = ::read(fd.get(), buffer, std::min(sizeof buffer, max_bytes - bytes.size()));
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return FileResult::kInUse;
-    if (got == 0) return FileResult::kOk;
+    if (got == 0) break;
     bytes.insert(bytes.end(), buffer, buffer + got);
   }
+  return FileResult::kOk;
 }
 
 FileResult WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes, unsigned mode) {

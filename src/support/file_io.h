@@ -4,6 +4,7 @@
 // renamed over it, so a failed write never destroys the file that was there.
 
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,8 +19,9 @@ enum class FileResult {
   kOutOfDiskSpace,  // the new bytes could not be written
 };
 
-// Reads the whole file; other readers and writers are not locked out.
-FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+// Reads the whole file, or its first `max_bytes`; other readers and writers are not locked out.
+FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
+                         std::size_t max_bytes = std::numeric_limits<std::size_t>::max());
 
 FileResult WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes, unsigned mode = 0644);
 

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <fstream>
+#include <span>
+
+#include "media/sound_kind.h"
 
 namespace plorvane {
 namespace {
-
-constexpr std::size_t kProbeBytes = 12;
 
 std::string_view TypeName(SoundDeviceType type) {
   switch (type) {
@@ -24,7 +25,7 @@ std::string_view TypeName(SoundDeviceType type) {
 int ProbeFile(const std::string& file_name, SoundDeviceType type) {
   std::ifstream file(file_name, std::ios::binary);
   if (!file) return kHeadlessSoundFileNotFound;
-  std::string first(kProbeBytes, '\0');
+  std::string first(kSoundKindProbeBytes, '\0');
   file.read(first.data(), static_cast<std::streamsize>(first.size()));
   first.resize(static_cast<std::size_t>(file.gcount()));
   const SoundDeviceType found = SoundTypeOfBytes(first);
@@ -36,14 +37,15 @@ int ProbeFile(const std::string& file_name, SoundDeviceType type) {
 }  // namespace
 
 SoundDeviceType SoundTypeOfBytes(const std::string& first_bytes) {
-  const std::string_view bytes(first_bytes);
-  if (bytes.starts_with("MThd")) return SoundDeviceType::kSequencer;
-  if (bytes.size() >= kProbeBytes && bytes.starts_with("RIFF")) {
-    const std::string_view form = bytes.substr(8, 4);
-    if (form == "WAVE") return SoundDeviceType::kWaveAudio;
-    if (form == "RMID") return SoundDeviceType::kSequencer;
+  const std::span bytes(reinterpret_cast<const std::uint8_t*>(first_bytes.data()), first_bytes.size());
+  switch (DetectSoundKind(bytes)) {
+    case kSoundKindMidi:
+      return SoundDeviceType::kSequencer;
+    case kSoundKindWave:
+      return SoundDeviceType::kWaveAudio;
+    default:
+      return SoundDeviceType::kAutoSelect;
   }
-  return SoundDeviceType::kAutoSelect;
 }
 
 std::unique_ptr<SoundDevice> HeadlessSoundDevices::CreateSoundDevice() {
