@@ -1,0 +1,130 @@
+#include "card/card.h"
+
+#include <unistd.h>
+
+#include "graphics/bitmap_graphic.h"
+#include "support/messages.h"
+#include "support/paths.h"
+#include "support/translate.h"
+#include "support/window_placement.h"
+
+namespace plorvane {
+namespace {
+
+constexpr std::string_view kUntitledName = "Untitled.exe";
+constexpr std::string_view kNewCardPreset = "Default";
+constexpr int kLinkLabelWidth = 35;
+constexpr int kLinkLabelHeight = 18;
+
+Picture BlankPicture() {
+  Bitmap blank;
+  (void)blank.Resize(TZarvickV2::kBlankPictureSide, TZarvickV2::kBlankPictureSide, kWhite);
+  Picture picture;
+  picture.SetGraphic(std::make_unique<TBitmap>(std::move(blank)));
+  return picture;
+}
+
+}  // namespace
+
+TZarvickV2::TZarvickV2(Platform& platform, CardMode mode, const Picture* picture)
+    : platform_(platform), mode_(mode), animations_(std::make_unique<TSAG>(platform.clock())) {
+  window_ = platform_.windowing().CreateCardWindow(
+      *this, mode_ == CardMode::kPlayer ? WindowRole::kMain : WindowRole::kOrdinary);
+  window_->SetCursor(WindowCursor::kSlotCursor);
+
+  labels_ = std::make_unique<TSimpleLabels>(platform_.text_renderer());
+  link_label_ = labels_->NewLabel();
+  link_label_->SetAutoSize(false);
+  link_label_->SetBounds(0, 0, kLinkLabelWidth, kLinkLabelHeight);
+  Font link_font = link_label_->GetFont();
+  link_font.underline = true;
+  link_label_->SetFont(link_font);
+  link_label_->SetCaption("");
+  menu_label_ = labels_->NewLabel();
+  menu_label_->SetFont(link_font);
+  menu_label_->SetCaption(Translate("menu"));
+  menu_label_->SetVisible(true);
+
+  sound_temp_file_ = Paths().TempFileName("SND");
+  sound_player_ = std::make_unique<TWaveMidi>(platform_.sound_devices());
+
+  animations_->SetCanvas(&picture_layer_);
+  animations_->OnPaint = [this] { AnimationTick(); };
+  animations_->SetEditable(mode_ == CardMode::kEditor);
+
+  NewCard(picture);
+}
+
+TZarvickV2::~TZarvickV2() {
+  StopSound();
+  animations_->SetCanvas(nullptr);
+  animations_->OnPaint = nullptr;
+  if (!sound_temp_file_.empty()) Paths().DeleteFileIfPresent(sound_temp_file_);
+}
+
+void TZarvickV2::ShowError() { platform_.dialogs().ErrorBox(Translate("Error"), Translate(last_error_)); }
+
+bool TZarvickV2::NewCard(const Picture* picture) {
+  if (!picture) {
+    SetCardPicture(BlankPicture());
+  } else if (picture->graphic() && picture->graphic()->Width() > 0 && picture->graphic()->Height() > 0) {
+    SetCardPicture(*picture);
+  }
+  file_name_ = kUntitledName;
+  SetLink("");
+  SetLinkColor(kBlack);
+  ClearSound();
+  const bool applied = ApplyCollection(kNewCardPreset);
+  ResetCursor();
+  animations_->Clear();
+  Redraw(true);
+  CenterCardWindow();
+  saved_ = true;
+  SyncAboutPicture();
+  return applied;
+}
+
+bool TZarvickV2::BeginChange() {
+  last_error_ = msg::kOutOfMemory;
+  saved_ = false;
+  undo_data_.Clear();
+  return SaveToStream(undo_data_);
+}
+
+bool TZarvickV2::Undo() {
+  MemoryStream current;
+  if (!SaveToStream(current)) return false;
+  undo_data_.Seek(0);
+  if (!LoadFromStream(undo_data_)) return false;
+  undo_data_.Assign(current.TakeBytes());
+  saved_ = false;
+  return true;
+}
+
+std::string TZarvickV2::CardName() const {
+  const auto slash = file_name_.find_last_of('/');
+  return slash == std::string::npos ? file_name_ : file_name_.substr(slash + 1);
+}
+
+void TZarvickV2::SetAboutPicture(const Picture& picture) {
+  about_picture_ = picture;
+  about_screen_picture_ = picture;
+}
+
+void TZarvickV2::SyncAboutPicture() {
+  if (mode_ == CardMode::kEditor && about_picture_) about_screen_picture_ = *about_picture_;
+}
+
+void TZarvickV2::ShowCardWindow() {
+  window_->Show();
+  platform_.application().ProcessPendingEvents();
+}
+
+void TZarvickV2::CenterCardWindow() {
+  const PixelSize screen = platform_.screen().Size();
+  const PixelSize size = window_->ClientSize();
+  const WindowPosition centre = CentredPosition(size.width, size.height, screen.width, screen.height);
+  window_->MoveTo({centre.left, centre.top});
+}
+
+}  // namespace plorvane

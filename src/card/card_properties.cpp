@@ -1,0 +1,142 @@
+// The card record: the published properties in the order they are written, and the setters
+// that apply them.
+#include <algorithm>
+
+#include "card/card.h"
+#include "graphics/cursor_codec.h"
+#include "streaming/memory_stream.h"
+#include "streaming/object_stream.h"
+#include "streaming/pic.h"
+#include "support/zip_handler.h"
+
+namespace plorvane {
+namespace {
+
+std::string AsString(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
+
+// A compressed part that does not inflate is left out; the target keeps what it had.
+std::optional<std::string> Inflated(std::string packed) {
+  if (!ZipHandler().DecompressString(packed)) return std::nullopt;
+  return packed;
+}
+
+std::string Compressed(std::string bytes) {
+  ZipHandler().CompressString(bytes);
+  return bytes;
+}
+
+}  // namespace
+
+const PublishedProperties<TZarvickV2>& TZarvickV2::Published() {
+  using C = TZarvickV2;
+  static const auto properties =
+      PublishedProperties<C>()
+          .String(
+              "pPicture", [](const C& c) { return c.PackedPicture(c.card_picture_); },
+              [](C& c, std::string&& v) {
+                if (auto picture = c.UnpackPicture(std::move(v))) c.SetCardPicture(std::move(*picture));
+              })
+          .Integer(
+              "pSoundType", [](const C& c) { return std::int32_t{c.sound_type_}; },
+              [](C& c, std::int32_t v) { c.SetSoundType(v); })
+          .String(
+              "pSound", [](const C& c) { return c.PackedSound(); },
+              [](C& c, std::string&& v) { c.UnpackSound(std::move(v)); })
+          .Integer(
+              "pSplit", [](const C& c) { return std::int32_t{c.split_}; }, [](C& c, std::int32_t v) { c.SetSplit(v); })
+          .Integer(
+              "pColor", [](const C& c) { return static_cast<std::int32_t>(c.colour_); },
+              [](C& c, std::int32_t v) { c.SetColor(static_cast<Colour>(v)); })
+          .Boolean(
+              "pSwapColor", [](const C& c) { return c.swap_colour_; }, [](C& c, bool v) { c.SetSwapColor(v); })
+          .Integer(
+              "pSize", [](const C& c) { return std::int32_t{c.size_}; }, [](C& c, std::int32_t v) { c.SetSize(v); })
+          .Integer(
+              "pShade", [](const C& c) { return std::int32_t{c.shade_}; }, [](C& c, std::int32_t v) { c.SetShade(v); })
+          .String(
+              "pLink", [](const C& c) { return c.pLink(); }, [](C& c, std::string&& v) { c.SetLink(v); })
+          .Integer(
+              "pLinkColor", [](const C& c) { return static_cast<std::int32_t>(c.link_colour_); },
+              [](C& c, std::int32_t v) { c.SetLinkColor(static_cast<Colour>(v)); })
+          .String(
+              "pCursor", [](const C& c) { return c.PackedCursor(); },
+              [](C& c, std::string&& v) { c.UnpackCursor(std::move(v)); })
+          .String(
+              "pAboutScrn", [](const C& c) { return c.PackedPicture(c.about_screen_picture_); },
+              [](C& c, std::string&& v) {
+                if (auto picture = c.UnpackPicture(std::move(v))) c.about_screen_picture_ = std::move(*picture);
+              });
+  return properties;
+}
+
+std::string TZarvickV2::PackedPicture(const Picture& picture) const {
+  TPic record;
+  record.pPic = picture;
+  MemoryStream stream;
+  WriteObject(stream, record);
+  return Compressed(stream.AsString());
+}
+
+std::optional<Picture> TZarvickV2::UnpackPicture(std::string packed) const {
+  auto record_bytes = Inflated(std::move(packed));
+  if (!record_bytes) return std::nullopt;
+  MemoryStream stream(*record_bytes);
+  TPic record;
+  if (!ReadObject(stream, record)) return std::nullopt;
+  return std::move(record.pPic);
+}
+
+std::string TZarvickV2::PackedSound() const { return Compressed(AsString(sound_data_)); }
+
+void TZarvickV2::UnpackSound(std::string packed) {
+  if (auto bytes = Inflated(std::move(packed))) sound_data_.assign(bytes->begin(), bytes->end());
+}
+
+std::string TZarvickV2::PackedCursor() const {
+  if (cursor_data_.empty()) return {};
+  return Compressed(AsString(cursor_data_));
+}
+
+void TZarvickV2::UnpackCursor(std::string packed) {
+  if (packed.empty()) {
+    ResetCursor();
+    return;
+  }
+  auto bytes = Inflated(std::move(packed));
+  if (!bytes) return;
+  cursor_data_.assign(bytes->begin(), bytes->end());
+  ShowCursorData();
+}
+
+// A byte in the file format: larger values keep their low byte, as they always have.
+void TZarvickV2::SetSplit(int split) { split_ = static_cast<std::uint8_t>(split); }
+
+void TZarvickV2::SetShade(int shade) { shade_ = std::clamp(shade, 0, 100); }
+
+void TZarvickV2::SetSize(int size) {
+  const int clamped = std::clamp(size, 0, kMaxFrameSize);
+  if (clamped != size_) flags_.size = true;
+  size_ = clamped;
+}
+
+void TZarvickV2::SetColor(Colour colour) {
+  if (colour != colour_) flags_.colour = true;
+  colour_ = colour;
+}
+
+void TZarvickV2::SetSwapColor(bool swap) { swap_colour_ = swap; }
+
+void TZarvickV2::SetLinkColor(Colour colour) {
+  if (colour != link_colour_) flags_.link_colour = true;
+  link_colour_ = colour;
+}
+
+const std::string& TZarvickV2::pLink() const { return link_label_->Caption(); }
+
+void TZarvickV2::SetLink(const std::string& link) {
+  if (link == link_label_->Caption()) return;
+  link_label_->SetCaption(link);
+  flags_.link = true;
+}
+
+}  // namespace plorvane

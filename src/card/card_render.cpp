@@ -1,0 +1,105 @@
+// Drawing the card: the picture layer (picture, animations, labels) and the frame around it.
+#include <algorithm>
+
+#include "card/card.h"
+#include "card/frame_painter.h"
+#include "graphics/canvas.h"
+
+namespace plorvane {
+namespace {
+
+constexpr int kLabelInset = 2;
+// The link ends this far before the menu label.
+constexpr int kLinkGap = 5;
+
+}  // namespace
+
+void TZarvickV2::SetCardPicture(Picture picture) {
+  card_picture_ = std::move(picture);
+  const Graphic* graphic = card_picture_.graphic();
+  if (!graphic || !graphic->Render(picture_pixels_)) {
+    // Metafiles come out blank until the platform draws them.
+    (void)picture_pixels_.Resize(graphic ? std::max(graphic->Width(), 0) : 0, graphic ? std::max(graphic->Height(), 0) : 0,
+                                 kWhite);
+  }
+}
+
+void TZarvickV2::Redraw(bool full) {
+  bool painted = false;
+  if (!full) {
+    if (flags_.colour) DrawFrameLayer(false);
+    if (flags_.link_colour) DrawLabels(false);
+    painted = flags_.colour || flags_.link_colour;
+  }
+  flags_ = {};
+  if (painted) return;
+
+  const int width = picture_pixels_.width();
+  const int height = picture_pixels_.height();
+  if (frame_bitmap_.width() != std::max(width + 2 * size_, 1) || frame_bitmap_.height() != std::max(height + 2 * size_, 1)) {
+    (void)frame_bitmap_.Resize(std::max(width + 2 * size_, 1), std::max(height + 2 * size_, 1));
+  }
+  if (picture_layer_.width() != width || picture_layer_.height() != height) (void)picture_layer_.Resize(width, height);
+  CopyRect(picture_pixels_, Rect{0, 0, width, height}, picture_layer_, {0, 0});
+  animations_->DrawAll();
+  DrawLabels(true);
+  if (full) {
+    DrawFrameLayer(true);
+    window_->Present(frame_bitmap_, {0, 0});
+  } else {
+    window_->Present(picture_layer_, {size_, size_});
+  }
+}
+
+void TZarvickV2::RedrawIfChanged() {
+  if (flags_.Any()) Redraw(flags_.size);
+}
+
+void TZarvickV2::DrawLabels(bool to_layer) {
+  link_label_->SetFontColour(link_colour_);
+  menu_label_->SetFontColour(link_colour_);
+  link_label_->SetVisible(!pLink().empty());
+  if (to_layer) {
+    const int top = picture_layer_.height() - menu_label_->Height() - kLabelInset;
+    menu_label_->SetPosition(picture_layer_.width() - menu_label_->Width() - kLabelInset, top);
+    link_label_->SetPosition(kLabelInset, top);
+    link_label_->Fit();
+    const int room = menu_label_->Left() - kLinkGap;
+    if (room < link_label_->Width()) link_label_->SetWidth(room);
+  }
+  labels_->DrawAll({0, 0}, picture_layer_);
+  if (!to_layer) window_->Present(picture_layer_, {size_, size_});
+}
+
+void TZarvickV2::DrawFrameLayer(bool resize) {
+  DrawFrame(frame_bitmap_, FrameStyle{size_, split_, shade_, colour_, swap_colour_});
+  if (!resize) {
+    PaintWindow();
+    return;
+  }
+  CopyRect(picture_layer_, Rect{0, 0, picture_layer_.width(), picture_layer_.height()}, frame_bitmap_, {size_, size_});
+  const PixelSize wanted{frame_bitmap_.width(), frame_bitmap_.height()};
+  if (window_->ClientSize() != wanted) {
+    window_->SetClientSize(wanted);
+    platform_.application().ProcessPendingEvents();
+  }
+}
+
+void TZarvickV2::PaintWindow() {
+  CopyRect(picture_layer_, Rect{0, 0, picture_layer_.width(), picture_layer_.height()}, frame_bitmap_, {size_, size_});
+  window_->Present(frame_bitmap_, {0, 0});
+}
+
+void TZarvickV2::AnimationTick() {
+  if (dragging_ && !HasSelection()) return;
+  if (!AnimationsSuspended()) Redraw(false);
+}
+
+void TZarvickV2::SetMenuLabelVisible(bool visible) {
+  if (menu_label_->Visible() == visible) return;
+  menu_label_->SetVisible(visible);
+  flags_.link_colour = true;
+  RedrawIfChanged();
+}
+
+}  // namespace plorvane

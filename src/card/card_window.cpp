@@ -1,0 +1,58 @@
+// The card window's events: painting, closing, and the mouse over labels and animations.
+#include "card/card.h"
+
+namespace plorvane {
+
+Point TZarvickV2::ToPicture(Point window_point) const { return {window_point.x - size_, window_point.y - size_}; }
+
+void TZarvickV2::SetHoverCursor(bool over_animation) {
+  window_->SetCursor(over_animation && mode_ == CardMode::kEditor ? WindowCursor::kDragCursor
+                                                                   : WindowCursor::kSlotCursor);
+}
+
+void TZarvickV2::OnMouseDown(const MouseEvent& event) {
+  const Point at = ToPicture(event.position);
+  if (labels_->Click(at.x, at.y) >= 0) return;
+  SetHoverCursor(animations_->MouseAction(TSAG::kMousePress, at.x, at.y));
+  if (event.button == MouseButton::kRight) {
+    if (IsPlayer() && OnMenuRequest) OnMenuRequest();
+    return;
+  }
+  drag_start_ = event.position;
+  dragging_ = true;
+}
+
+void TZarvickV2::OnMouseMove(const MouseEvent& event) {
+  const Point at = ToPicture(event.position);
+  if (dragging_) {
+    if (!HasSelection()) {
+      // The grabbed point stays under the mouse: the window follows it.
+      const Point window = window_->ScreenPosition();
+      window_->MoveTo({window.x + event.position.x - drag_start_.x, window.y + event.position.y - drag_start_.y});
+    } else {
+      SetHoverCursor(animations_->MouseAction(TSAG::kMousePress, at.x, at.y));
+      saved_ = false;
+    }
+    return;
+  }
+  if (labels_->Hover(at.x, at.y)) Redraw(false);
+  if (labels_->IndexAt(at.x, at.y) < 0) {
+    SetHoverCursor(animations_->MouseAction(TSAG::kMouseHover, at.x, at.y));
+  } else {
+    SetHoverCursor(false);
+  }
+}
+
+void TZarvickV2::OnMouseUp(const MouseEvent& event) {
+  dragging_ = false;
+  const Point at = ToPicture(event.position);
+  SetHoverCursor(animations_->MouseAction(TSAG::kMouseHover, at.x, at.y));
+}
+
+bool TZarvickV2::OnKeyDown(const KeyEvent& event) { return animations_->HandleKey(event); }
+
+void TZarvickV2::OnPaint() { PaintWindow(); }
+
+void TZarvickV2::OnClose() { StopSound(); }
+
+}  // namespace plorvane
