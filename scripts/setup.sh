@@ -8,6 +8,10 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev libjpeg62-turbo-dev
+  # windows, sound (MIDI through FluidSynth with a General MIDI soundfont)
+  qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
+  # end-to-end tests of the real programs on a virtual display
+  xvfb xauth xdotool imagemagick x11-utils
   # libFuzzer and the sanitizer runtimes of clang 14
   clang libclang-rt-14-dev
 )

@@ -2,6 +2,8 @@
 // The borderless window that shows a card. The core draws every pixel itself and presents the
 // result; the window only shows those pixels and reports the mouse and keyboard.
 
+#include <string>
+
 #include "graphics/bitmap.h"
 #include "graphics/canvas.h"
 #include "platform/pixel_size.h"
@@ -26,6 +28,7 @@ struct KeyEvent {
   bool alt = false;
 };
 
+inline constexpr int kKeyEscape = 0x1B;
 inline constexpr int kKeyLeft = 0x25;
 inline constexpr int kKeyUp = 0x26;
 inline constexpr int kKeyRight = 0x27;
@@ -48,8 +51,10 @@ class WindowEventReceiver {
 };
 
 // The player's card window is the application's main window, so closing it ends the player;
-// the editor's is an ordinary window beside the main window.
-enum class WindowRole { kMain, kOrdinary };
+// the editor's is an ordinary window beside the main window. Both are borderless. A dialog has a
+// border and a caption and blocks input to the program's other windows while it is shown; Show
+// still returns at once.
+enum class WindowRole { kMain, kOrdinary, kDialog };
 
 // kSlotCursor is the application-wide cursor slot that holds the card's cursor; kDragCursor is
 // shown in the editor while the pointer is over an animation that can be dragged.
@@ -82,6 +87,8 @@ class CardWindow {
   // its attachment.
   virtual void AttachPopupMenu(PopupMenu* menu) = 0;
   virtual void SetCursor(WindowCursor cursor) = 0;
+  // The caption of a dialog window; borderless windows show none.
+  virtual void SetTitle(const std::string& title) = 0;
 };
 
 }  // namespace plorvane

@@ -11,6 +11,18 @@ std::string Describe(Point point) { return std::to_string(point.x) + "," + std::
 
 std::string Describe(PixelSize size) { return std::to_string(size.width) + "x" + std::to_string(size.height); }
 
+std::string RoleName(WindowRole role) {
+  switch (role) {
+    case WindowRole::kMain:
+      return "create main";
+    case WindowRole::kOrdinary:
+      return "create ordinary";
+    case WindowRole::kDialog:
+      return "create dialog";
+  }
+  return "create";
+}
+
 }  // namespace
 
 HeadlessCardWindow::HeadlessCardWindow(int id, WindowEventReceiver& receiver, WindowRole role, CallLog& log,
@@ -23,7 +35,7 @@ HeadlessCardWindow::HeadlessCardWindow(int id, WindowEventReceiver& receiver, Wi
       on_context_menu_(std::move(on_context_menu)),
       on_destroy_(std::move(on_destroy)) {
   static_cast<void>(surface_.Resize(size_.width, size_.height, kBlack));
-  Record(role == WindowRole::kMain ? "create main" : "create ordinary");
+  Record(RoleName(role));
 }
 
 HeadlessCardWindow::~HeadlessCardWindow() {
@@ -82,6 +94,11 @@ void HeadlessCardWindow::SetCursor(WindowCursor cursor) {
   if (cursor == cursor_) return;  // the pointer moves often; only changes are worth recording
   Record(cursor == WindowCursor::kDragCursor ? "cursor drag" : "cursor slot");
   cursor_ = cursor;
+}
+
+void HeadlessCardWindow::SetTitle(const std::string& title) {
+  Record("title " + title);
+  title_ = title;
 }
 
 bool HeadlessCardWindow::SimulateMouseDown(const MouseEvent& event) {

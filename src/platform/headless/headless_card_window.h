@@ -32,11 +32,13 @@ class HeadlessCardWindow final : public CardWindow {
   void Present(const Bitmap& pixels, Point at) override;
   void AttachPopupMenu(PopupMenu* menu) override;
   void SetCursor(WindowCursor cursor) override;
+  void SetTitle(const std::string& title) override;
 
   [[nodiscard]] int id() const { return id_; }
   [[nodiscard]] WindowRole role() const { return role_; }
   [[nodiscard]] bool enabled() const { return enabled_; }
   [[nodiscard]] WindowCursor cursor() const { return cursor_; }
+  [[nodiscard]] const std::string& title() const { return title_; }
   [[nodiscard]] PopupMenu* popup_menu() const { return popup_menu_; }
   // What the window shows: client-size, black where nothing was presented since the last resize.
   [[nodiscard]] const Bitmap& surface() const { return surface_; }
@@ -72,6 +74,7 @@ class HeadlessCardWindow final : public CardWindow {
   bool repaint_pending_ = false;
   WindowCursor cursor_ = WindowCursor::kSlotCursor;
   PopupMenu* popup_menu_ = nullptr;
+  std::string title_;
   Bitmap surface_;
   int present_count_ = 0;
 };
