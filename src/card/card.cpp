@@ -40,10 +40,13 @@ TZarvickV2::TZarvickV2(Platform& platform, CardMode mode, const Picture* picture
   link_font.underline = true;
   link_label_->SetFont(link_font);
   link_label_->SetCaption("");
+  link_label_->OnClick = [this](TSimpleLabel&) { HandleClick(PlayerCommand::kLink); };
   menu_label_ = labels_->NewLabel();
   menu_label_->SetFont(link_font);
   menu_label_->SetCaption(Translate("menu"));
   menu_label_->SetVisible(true);
+  menu_label_->OnClick = [this](TSimpleLabel&) { HandleClick(PlayerCommand::kMenu); };
+  BuildPlayerMenu();
 
   sound_temp_file_ = Paths().TempFileName("SND");
   sound_player_ = std::make_unique<TWaveMidi>(platform_.sound_devices());
@@ -51,11 +54,18 @@ TZarvickV2::TZarvickV2(Platform& platform, CardMode mode, const Picture* picture
   animations_->SetCanvas(&picture_layer_);
   animations_->OnPaint = [this] { AnimationTick(); };
   animations_->SetEditable(mode_ == CardMode::kEditor);
+  animation_timer_ = std::make_unique<TFastTimer>(platform_.application(), platform_.clock());
+  animation_timer_->SetEnabled(false);
+  animation_timer_->SetInterval(kAnimationInterval);
+  animation_timer_->SetOnTimer([this] { animations_->Tick(); });
+  animation_timer_->SetEnabled(true);
 
   NewCard(picture);
 }
 
 TZarvickV2::~TZarvickV2() {
+  // No tick may reach a card that is being taken apart.
+  animation_timer_.reset();
   StopSound();
   animations_->SetCanvas(nullptr);
   animations_->OnPaint = nullptr;

@@ -18,9 +18,11 @@
 #include "card/card_format.h"
 #include "graphics/bitmap.h"
 #include "graphics/picture.h"
+#include "media/fast_timer.h"
 #include "media/simple_labels.h"
 #include "media/wave_midi.h"
 #include "platform/platform.h"
+#include "platform/popup_menu.h"
 #include "streaming/memory_stream.h"
 #include "streaming/published_properties.h"
 
@@ -36,6 +38,7 @@ class TZarvickV2 final : private WindowEventReceiver {
   // The new card's picture when none is given.
   static constexpr int kBlankPictureSide = 330;
   static constexpr int kMaxFrameSize = 75;
+  static constexpr int kAnimationInterval = 8;
 
   // Reads the body of a first-version card from the stream, standing just behind its signature
   // record. Result 0 fails, 1 means everything was read, anything else continues as for a
@@ -178,8 +181,31 @@ class TZarvickV2 final : private WindowEventReceiver {
   void ShowCardWindow();
   void HideCardWindow() { window_->Hide(); }
   void CenterCardWindow();
-  // A right click on the player's card: the player opens its menu.
-  std::function<void()> OnMenuRequest;
+
+  // --- Player -------------------------------------------------------------------------------
+  // The player's start: reads the card from the program's own executable and shows and plays
+  // it. On failure shows the error and ends the program.
+  bool StartPlayer(const std::string& own_executable);
+  // What the two labels and the player menu's items do.
+  enum class PlayerCommand {
+    kLink,
+    kMenu,
+    kPlay,
+    kStop,
+    kEdit,
+    kSendToDesktop,
+    kSendToStartButton,
+    kExit,
+  };
+  void HandleClick(PlayerCommand command);
+  // Copies the running card executable into the folder under a name the user confirms.
+  bool SendTo(const std::string& folder);
+  void EditCard();
+  void ExitPlayer();
+  [[nodiscard]] bool CanEdit() const;
+  // Where the editor keeps a copy of itself for the player's "Edit".
+  static std::string EditorPath();
+  [[nodiscard]] const PopupMenu& PlayerMenu() const { return player_menu_; }
 
  private:
   // Which parts of the card a RedrawIfChanged must repaint.
@@ -210,6 +236,10 @@ class TZarvickV2 final : private WindowEventReceiver {
   [[nodiscard]] Point ToPicture(Point window_point) const;
   // The drag cursor over a movable animation in the editor, the card's cursor elsewhere.
   void SetHoverCursor(bool over_animation);
+  void BuildPlayerMenu();
+  void OpenPlayerMenu();
+  // The application-menu entry of the card last sent.
+  void WriteMenuEntry();
 
   // WindowEventReceiver
   void OnMouseDown(const MouseEvent& event) override;
@@ -254,6 +284,20 @@ class TZarvickV2 final : private WindowEventReceiver {
   TSimpleLabel* link_label_ = nullptr;
   TSimpleLabel* menu_label_ = nullptr;
   std::unique_ptr<TSAG> animations_;
+  // Drives the animations every 8 ms; its ticks run on the main thread.
+  std::unique_ptr<TFastTimer> animation_timer_;
+  PopupMenu player_menu_;
+  struct PlayerMenuItems {
+    int play = -1;
+    int stop = -1;
+    int about = -1;
+    int edit = -1;
+    int send_to_desktop = -1;
+    int send_to_start = -1;
+    int exit = -1;
+  } menu_items_;
+  std::string own_executable_;
+  std::string sent_copy_;
   // The left button went down on the card outside the labels, at this window point.
   bool dragging_ = false;
   Point drag_start_;

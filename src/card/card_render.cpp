@@ -64,7 +64,8 @@ void TZarvickV2::DrawLabels(bool to_layer) {
     menu_label_->SetPosition(picture_layer_.width() - menu_label_->Width() - kLabelInset, top);
     link_label_->SetPosition(kLabelInset, top);
     link_label_->Fit();
-    const int room = menu_label_->Left() - kLinkGap;
+    // The link ends kLinkGap pixels before the menu label, wherever the link starts.
+    const int room = menu_label_->Left() - kLinkGap - link_label_->Left();
     if (room < link_label_->Width()) link_label_->SetWidth(room);
   }
   labels_->DrawAll({0, 0}, picture_layer_);

@@ -15,7 +15,7 @@ void TZarvickV2::OnMouseDown(const MouseEvent& event) {
   if (labels_->Click(at.x, at.y) >= 0) return;
   SetHoverCursor(animations_->MouseAction(TSAG::kMousePress, at.x, at.y));
   if (event.button == MouseButton::kRight) {
-    if (IsPlayer() && OnMenuRequest) OnMenuRequest();
+    if (IsPlayer()) HandleClick(PlayerCommand::kMenu);
     return;
   }
   drag_start_ = event.position;

@@ -5,6 +5,7 @@
 
 #include "card/card_format.h"
 #include "card_fixture.h"
+#include "graphics/cursor_files.h"
 #include "graphics/jpeg_graphic.h"
 #include "streaming/component_string.h"
 #include "streaming/object_stream.h"
@@ -36,6 +37,8 @@ class RichCardTest : public CardTest {
     card_->SetShade(44);
     card_->SetLink("http://example.org/");
     card_->SetLinkColor(MakeColour(200, 0, 0));
+    WriteBytes(folder_.File("c.cur"), SolidCursor({10, 20, 30, 255}, 5, 7));
+    ASSERT_TRUE(card_->LoadCursor(folder_.File("c.cur"))) << card_->LastError();
 
     TSAN animation;
     ASSERT_TRUE(animation.AssignStrip(NoisyStrip(60, 20), 20));
@@ -48,6 +51,7 @@ TEST_F(RichCardTest, SavedCardReadsBackAsTheSameCard) {
   const auto bytes = Saved(*card_);
 
   auto other = NewEditorCard();
+  ASSERT_TRUE(platform_.cursors().SlotHoldsHandPoint());  // the new card reset the slot
   MemoryStream stream(bytes);
   ASSERT_TRUE(other->LoadFromStream(stream)) << other->LastError();
 
@@ -60,6 +64,11 @@ TEST_F(RichCardTest, SavedCardReadsBackAsTheSameCard) {
   EXPECT_EQ(other->pLinkColor(), MakeColour(200, 0, 0));
   EXPECT_EQ(other->pSoundType(), kWaveSound);
   EXPECT_EQ(other->SoundData(), WaveFile());
+  EXPECT_EQ(other->CursorData(), SolidCursor({10, 20, 30, 255}, 5, 7));
+  const auto& slot = platform_.cursors().slot();
+  ASSERT_TRUE(slot.has_value()) << "the read cursor is shown";
+  EXPECT_EQ(slot->frames.at(0).hot_spot.x, 5);
+  EXPECT_EQ(slot->frames.at(0).hot_spot.y, 7);
 
   std::vector<std::uint8_t> original_block;
   std::vector<std::uint8_t> read_block;
