@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "animation/animation_group.h"
+#include "bench_animations.h"
 #include "graphics/bitmap.h"
 #include "graphics/canvas.h"
 #include "platform/clock.h"
@@ -20,9 +21,6 @@ using plorvane::Bitmap;
 using plorvane::MakeColour;
 
 constexpr int kPictureSide = 330;
-constexpr int kElementSide = 64;
-constexpr int kElements = 20;
-constexpr int kFrames = 4;
 constexpr std::uint32_t kTimerInterval = 8;
 
 Bitmap Picture() {
@@ -36,43 +34,6 @@ Bitmap Picture() {
   return picture;
 }
 
-// Frames with a key-coloured border and background so transparent elements skip about half
-// of their pixels.
-Bitmap Strip(std::uint32_t seed) {
-  Bitmap strip;
-  if (!strip.Resize(kElementSide * kFrames, kElementSide, plorvane::kWhite)) std::abort();
-  std::uint32_t state = seed;
-  for (int y = 0; y < kElementSide; ++y) {
-    for (int x = 0; x < strip.width(); ++x) {
-      state = state * 1664525U + 1013904223U;
-      const int column = x % kElementSide;
-      if ((column - 32) * (column - 32) + (y - 32) * (y - 32) < 26 * 26) strip.SetPixel(x, y, state >> 8);
-    }
-  }
-  return strip;
-}
-
-// Twenty elements spread over the picture: every third transparent, every fourth mirrored,
-// every fifth flipped, every sixth scrolling, each on its own interval.
-void PlaceElements(plorvane::TSAG& group) {
-  for (int i = 0; i < kElements; ++i) {
-    int index = -1;
-    if (!group.AddFromBitmap(Strip(static_cast<std::uint32_t>(i + 1)), kElementSide, index)) std::abort();
-    plorvane::TElementRec element;
-    group.GetElement(index, element);
-    element.Shown = true;
-    element.pX = (i % 5) * 66;
-    element.pY = (i / 5) * 80;
-    element.pD = 40 + 10 * (i % 4);
-    element.pT = i % 3 == 0;
-    element.pFH = i % 4 == 0;
-    element.pFV = i % 5 == 0;
-    element.pSH = i % 6 == 0 ? 10 : 0;
-    element.pSV = i % 6 == 3 ? -10 : 0;
-    group.SetElement(index, element);
-  }
-}
-
 void BM_AnimationTick(benchmark::State& state) {
   const Bitmap picture = Picture();
   Bitmap layer;
@@ -80,7 +41,7 @@ void BM_AnimationTick(benchmark::State& state) {
   plorvane::ManualClock clock;
   plorvane::TSAG group(clock);
   group.SetCanvas(&layer);
-  PlaceElements(group);
+  plorvane::bench::PlaceElements(group);
   const plorvane::Rect whole{0, 0, kPictureSide, kPictureSide};
   for (auto _ : state) {
     clock.Advance(kTimerInterval);

@@ -10,6 +10,7 @@
 #include "graphics/bmp_codec.h"
 #include "graphics/jpeg_graphic.h"
 #include "platform/headless/headless_platform.h"
+#include "support/memory_tuning.h"
 
 namespace plorvane {
 namespace {
@@ -28,6 +29,7 @@ Bitmap Gradient(int width, int height, int seed) {
 
 struct RichCard {
   RichCard() {
+    KeepLargeBuffersForReuse();  // as the programs do
     Picture picture;
     picture.SetGraphic(TJPEGImage::FromBitmap(Gradient(330, 330, 0), 75));
     picture.SaveData(payloads.emplace_back());

@@ -10,18 +10,19 @@
 namespace plorvane {
 
 std::string EncodeStrip(const Bitmap& strip) {
-  const std::vector<std::uint8_t> file = WriteBmp(strip);
-  std::string text(file.begin(), file.end());
-  if (!ZipHandler().CompressString(text)) throw std::bad_alloc();
-  return text;
+  std::string packed;
+  if (!ZipHandler().CompressBytes(WriteBmp(strip), packed)) throw std::bad_alloc();
+  return packed;
 }
 
 bool DecodeStrip(const std::string& encoded, Bitmap& strip) {
   if (encoded.empty()) return false;
-  std::string file = encoded;
-  if (!ZipHandler().DecompressString(file)) return false;
+  std::vector<std::uint8_t> file;
+  if (!ZipHandler().DecompressBytes({reinterpret_cast<const std::uint8_t*>(encoded.data()), encoded.size()}, file)) {
+    return false;
+  }
   Bitmap decoded;
-  if (!ReadBmp(std::span(reinterpret_cast<const std::uint8_t*>(file.data()), file.size()), decoded) || decoded.empty()) {
+  if (!ReadBmp(file, decoded) || decoded.empty()) {
     return false;
   }
   strip = std::move(decoded);

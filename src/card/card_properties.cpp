@@ -12,7 +12,9 @@
 namespace plorvane {
 namespace {
 
-std::string AsString(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
+std::span<const std::uint8_t> AsBytes(const std::string& text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
 
 // A compressed part that does not inflate is left out; the target keeps what it had.
 std::optional<std::string> Inflated(std::string packed) {
@@ -20,9 +22,11 @@ std::optional<std::string> Inflated(std::string packed) {
   return packed;
 }
 
-std::string Compressed(std::string bytes) {
-  ZipHandler().CompressString(bytes);
-  return bytes;
+// Uncompressed when compressing fails, as the stream has always done.
+std::string Compressed(std::span<const std::uint8_t> bytes) {
+  std::string packed;
+  if (!ZipHandler().CompressBytes(bytes, packed)) packed.assign(bytes.begin(), bytes.end());
+  return packed;
 }
 
 }  // namespace
@@ -74,7 +78,7 @@ std::string TZarvickV2::PackedPicture(const Picture& picture) const {
   record.pPic = picture;
   MemoryStream stream;
   WriteObject(stream, record);
-  return Compressed(stream.AsString());
+  return Compressed(stream.bytes());
 }
 
 std::optional<Picture> TZarvickV2::UnpackPicture(std::string packed) const {
@@ -86,15 +90,15 @@ std::optional<Picture> TZarvickV2::UnpackPicture(std::string packed) const {
   return std::move(record.pPic);
 }
 
-std::string TZarvickV2::PackedSound() const { return Compressed(AsString(sound_data_)); }
+std::string TZarvickV2::PackedSound() const { return Compressed(sound_data_); }
 
 void TZarvickV2::UnpackSound(std::string packed) {
-  if (auto bytes = Inflated(std::move(packed))) sound_data_.assign(bytes->begin(), bytes->end());
+  ZipHandler().DecompressBytes(AsBytes(packed), sound_data_);
 }
 
 std::string TZarvickV2::PackedCursor() const {
   if (cursor_data_.empty()) return {};
-  return Compressed(AsString(cursor_data_));
+  return Compressed(cursor_data_);
 }
 
 void TZarvickV2::UnpackCursor(std::string packed) {
@@ -102,10 +106,7 @@ void TZarvickV2::UnpackCursor(std::string packed) {
     ResetCursor();
     return;
   }
-  auto bytes = Inflated(std::move(packed));
-  if (!bytes) return;
-  cursor_data_.assign(bytes->begin(), bytes->end());
-  ShowCursorData();
+  if (ZipHandler().DecompressBytes(AsBytes(packed), cursor_data_)) ShowCursorData();
 }
 
 // A byte in the file format: larger values keep their low byte, as they always have.

@@ -1,5 +1,7 @@
 #include "graphics/bitmap.h"
 
+#include <cstring>
+
 #include "support/limits.h"
 
 namespace plorvane {
@@ -11,7 +13,8 @@ bool Bitmap::Resize(int width, int height, Colour fill) {
   height_ = height;
   stride_ = StrideFor(width);
   pixels_.assign(stride_ * static_cast<std::size_t>(height), 0);
-  Fill(fill);
+  // Black is what the cleared bytes already are; decoders resize to black and overwrite.
+  if (fill != kBlack) Fill(fill);
   return true;
 }
 
@@ -30,14 +33,15 @@ void Bitmap::SetPixel(int x, int y, Colour colour) {
 }
 
 void Bitmap::Fill(Colour colour) {
-  for (int y = 0; y < height_; ++y) {
-    std::uint8_t* row = scanline(y);
-    for (int x = 0; x < width_; ++x) {
-      row[x * 3] = BlueOf(colour);
-      row[x * 3 + 1] = GreenOf(colour);
-      row[x * 3 + 2] = RedOf(colour);
-    }
+  if (height_ == 0) return;
+  std::uint8_t* first = scanline(0);
+  for (int x = 0; x < width_; ++x) {
+    first[x * 3] = BlueOf(colour);
+    first[x * 3 + 1] = GreenOf(colour);
+    first[x * 3 + 2] = RedOf(colour);
   }
+  const std::size_t row_bytes = static_cast<std::size_t>(width_) * 3;
+  for (int y = 1; y < height_; ++y) std::memcpy(scanline(y), first, row_bytes);
 }
 
 }  // namespace plorvane

@@ -151,30 +151,38 @@ bool TZipHandler::DecompressStream(MemoryStream& stream) {
   return false;
 }
 
-bool TZipHandler::CompressString(std::string& text) {
+bool TZipHandler::CompressString(std::string& text) { return CompressBytes(BytesOf(text), text); }
+
+bool TZipHandler::CompressBytes(std::span<const std::uint8_t> input, std::string& output) {
   last_error_ = msg::kOutOfMemory;
   try {
     Compressed compressed;
-    if (!Deflate(BytesOf(text), compressed)) return false;
-    text.assign(reinterpret_cast<const char*>(compressed.bytes.get()), compressed.size);
+    if (!Deflate(input, compressed)) return false;
+    output.assign(reinterpret_cast<const char*>(compressed.bytes.get()), compressed.size);
     return true;
   } catch (...) {
     return false;
   }
 }
 
-bool TZipHandler::DecompressString(std::string& text) {
+bool TZipHandler::DecompressString(std::string& text) { return InflateWhole(BytesOf(text), text); }
+
+bool TZipHandler::DecompressBytes(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output) {
+  return InflateWhole(input, output);
+}
+
+template <class Buffer>
+bool TZipHandler::InflateWhole(Bytes input, Buffer& output) {
   last_error_ = msg::kOutOfMemory;
   try {
-    const Bytes input = BytesOf(text);
-    std::string inflated;
+    Buffer inflated;
     inflated.reserve(ReservationFor(input, max_output_bytes_));
     const auto append = [&inflated](Bytes piece) {
-      inflated.append(reinterpret_cast<const char*>(piece.data()), piece.size());
+      inflated.insert(inflated.end(), piece.begin(), piece.end());
       return true;
     };
     if (!Inflate(input, max_output_bytes_, append)) return false;
-    text = std::move(inflated);
+    output = std::move(inflated);
     return true;
   } catch (...) {
     return false;

@@ -3,7 +3,9 @@
 // and for the compressed parts of a card.
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "support/limits.h"
 
@@ -24,11 +26,20 @@ class TZipHandler {
   // dropped. Truncated or damaged data fails.
   bool DecompressStream(MemoryStream& stream);
   bool CompressString(std::string& text);
+  // Compresses `input` into `output` without copying the input first; `output` is unchanged on
+  // failure.
+  bool CompressBytes(std::span<const std::uint8_t> input, std::string& output);
   bool DecompressString(std::string& text);
+  // Inflates `input` into `output` without copying the input first; `output` is unchanged on
+  // failure.
+  bool DecompressBytes(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output);
 
   [[nodiscard]] const std::string& LastError() const { return last_error_; }
 
  private:
+  template <class Buffer>
+  bool InflateWhole(std::span<const std::uint8_t> input, Buffer& output);
+
   std::int64_t max_output_bytes_;
   std::string last_error_;
 };
