@@ -22,19 +22,59 @@ if(PLORVANE_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link -UNDEBUG)
 endif()
 
+# The player image is the first part of every card executable and may not pass 418,000 bytes, so
+# the code it is made of is compiled a second time, optimised for size, whatever the build type.
+# Sanitized and fuzzing builds make no player image.
+if(PLORVANE_SANITIZE OR PLORVANE_FUZZ)
+  set(PLORVANE_PLAYER_IMAGE OFF)
+else()
+  set(PLORVANE_PLAYER_IMAGE ON)
+endif()
+set(PLORVANE_SIZE_FLAGS -Os -DNDEBUG -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables)
+
+# The size-optimised twin of each dependency that has one.
+function(plorvane_small_dependencies out)
+  set(result)
+  foreach(dependency IN LISTS ARGN)
+    if(TARGET ${dependency}_small)
+      list(APPEND result ${dependency}_small)
+    else()
+      list(APPEND result ${dependency})
+    endif()
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
 # plorvane_library(<name> SOURCES ... DEPENDS ...): a core library under src/,
-# included as "folder/file.h" from the src root.
+# included as "folder/file.h" from the src root. With the player image on, <name>_small is the
+# same library optimised for size, built only when the player needs it.
 function(plorvane_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
-  if(ARG_SOURCES)
-    add_library(${name} STATIC ${ARG_SOURCES})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
-    plorvane_warnings(${name})
-  else()  # header-only so far
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} INTERFACE ${ARG_DEPENDS})
+  set(variants ${name})
+  if(PLORVANE_PLAYER_IMAGE)
+    list(APPEND variants ${name}_small)
+  endif()
+  foreach(target IN LISTS variants)
+    if(target STREQUAL name)
+      set(dependencies ${ARG_DEPENDS})
+      set(exclude)
+    else()
+      plorvane_small_dependencies(dependencies ${ARG_DEPENDS})
+      set(exclude EXCLUDE_FROM_ALL)
+    endif()
+    if(ARG_SOURCES)
+      add_library(${target} STATIC ${exclude} ${ARG_SOURCES})
+      target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+      target_link_libraries(${target} PUBLIC ${dependencies})
+      plorvane_warnings(${target})
+    else()  # header-only so far
+      add_library(${target} INTERFACE)
+      target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+      target_link_libraries(${target} INTERFACE ${dependencies})
+    endif()
+  endforeach()
+  if(ARG_SOURCES AND PLORVANE_PLAYER_IMAGE)
+    target_compile_options(${name}_small PRIVATE ${PLORVANE_SIZE_FLAGS})
   endif()
 endfunction()
 

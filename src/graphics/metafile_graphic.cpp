@@ -59,23 +59,16 @@ bool ReadPlaceableFrame(std::span<const std::uint8_t> file, FrameSize& size) {
 
 }  // namespace
 
-std::unique_ptr<TMetafile> TMetafile::FromBytes(std::vector<std::uint8_t> bytes) {
-  auto metafile = std::make_unique<TMetafile>();
-  if (bytes.empty() || !metafile->Assign(bytes)) return nullptr;
-  return metafile;
-}
-
-bool TMetafile::Assign(std::span<const std::uint8_t> bytes) {
+bool TMetafile::Measure(std::span<const std::uint8_t> file, int& width, int& height) {
   FrameSize size;
-  const bool ok = bytes.empty() || ReadEnhancedFrame(bytes, size) || ReadPlaceableFrame(bytes, size);
-  bytes_ = ok ? std::vector<std::uint8_t>(bytes.begin(), bytes.end()) : std::vector<std::uint8_t>{};
-  width_ = ok ? size.width : 0;
-  height_ = ok ? size.height : 0;
-  return ok;
+  if (!ReadEnhancedFrame(file, size) && !ReadPlaceableFrame(file, size)) return false;
+  width = size.width;
+  height = size.height;
+  return true;
 }
 
 void TMetafile::WriteData(std::vector<std::uint8_t>& out) const {
-  AppendCountedBlock(out, bytes_, kCountIncludesItself);
+  AppendCountedBlock(out, bytes(), kCountIncludesItself);
 }
 
 bool TMetafile::ReadData(std::span<const std::uint8_t> block) {
@@ -86,13 +79,5 @@ bool TMetafile::ReadData(std::span<const std::uint8_t> block) {
 }
 
 bool TMetafile::Render(Bitmap& /*out*/) const { return false; }
-
-std::unique_ptr<Graphic> TMetafile::Clone() const {
-  auto copy = std::make_unique<TMetafile>();
-  copy->bytes_ = bytes_;
-  copy->width_ = width_;
-  copy->height_ = height_;
-  return copy;
-}
 
 }  // namespace plorvane

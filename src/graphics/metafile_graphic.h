@@ -5,35 +5,23 @@
 
 #include <memory>
 
-#include "graphics/picture.h"
+#include "graphics/kept_bytes_graphic.h"
 
 namespace plorvane {
 
-class TMetafile final : public Graphic {
+// FromBytes answers nullptr when the bytes are neither an enhanced nor a placeable Windows
+// metafile.
+class TMetafile final : public KeptBytesGraphic<TMetafile> {
  public:
-  TMetafile() = default;
-  // nullptr when the bytes are neither an enhanced nor a placeable Windows metafile.
-  static std::unique_ptr<TMetafile> FromBytes(std::vector<std::uint8_t> bytes);
 
   [[nodiscard]] std::string_view ClassName() const override { return "TMetafile"; }
   void WriteData(std::vector<std::uint8_t>& out) const override;
   bool ReadData(std::span<const std::uint8_t> block) override;
 
-  // The picture frame in pixels of a 96 dots-per-inch screen.
-  [[nodiscard]] int Width() const override { return width_; }
-  [[nodiscard]] int Height() const override { return height_; }
-  [[nodiscard]] bool Empty() const override { return bytes_.empty(); }
   bool Render(Bitmap& out) const override;
-  [[nodiscard]] std::unique_ptr<Graphic> Clone() const override;
 
-  [[nodiscard]] const std::vector<std::uint8_t>& bytes() const { return bytes_; }
-
- private:
-  bool Assign(std::span<const std::uint8_t> bytes);
-
-  std::vector<std::uint8_t> bytes_;
-  int width_ = 0;
-  int height_ = 0;
+  // Width and Height are the picture frame in pixels of a 96 dots-per-inch screen.
+  static bool Measure(std::span<const std::uint8_t> file, int& width, int& height);
 };
 
 }  // namespace plorvane

@@ -42,6 +42,20 @@ inline std::vector<std::uint8_t> MidiFile() {
   return {smf.begin(), smf.end()};
 }
 
+// A few seconds of notes on the piano, so a synthesizer has something to play.
+inline std::vector<std::uint8_t> MidiTune() {
+  std::string track;
+  for (const unsigned char note : {60, 64, 67, 72, 67, 64, 60, 64}) {
+    track += std::string("\x00\x90", 2) + static_cast<char>(note) + '\x64';  // on at once
+    track += std::string("\x60\x80", 2) + static_cast<char>(note) + '\x40';  // off a beat later
+  }
+  track += std::string("\x00\xFF\x2F\x00", 4);
+  std::string smf = std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60", 14) + "MTrk";
+  for (int shift = 24; shift >= 0; shift -= 8) smf += static_cast<char>(track.size() >> shift);
+  smf += track;
+  return {smf.begin(), smf.end()};
+}
+
 class CardTest : public ::testing::Test {
  protected:
   CardTest() { card_->SetPlayerStub(FakePlayerImage()); }
