@@ -1,17 +1,11 @@
 #pragma once
-// Strips, scratch folders and files for the animation tests.
-
-#include <stdlib.h>
+// Strips for the animation tests, and the scratch folders they are saved in.
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
 
 #include "graphics/bitmap.h"
+#include "scratch_folder.h"
 
 namespace plorvane::test {
 
@@ -28,40 +22,6 @@ inline Bitmap NoisyStrip(int width, int height, std::uint32_t seed = 1) {
     }
   }
   return bitmap;
-}
-
-// A fresh folder for one test, removed with everything in it afterwards.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "plorvane-animation-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  [[nodiscard]] std::string File(const std::string& name) const { return path_ + "/" + name; }
-  [[nodiscard]] long EntryCount() const {
-    return std::distance(std::filesystem::directory_iterator(path_), std::filesystem::directory_iterator());
-  }
-
- private:
-  std::string path_;
-};
-
-inline std::vector<std::uint8_t> FileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace plorvane::test

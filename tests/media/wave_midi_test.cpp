@@ -6,6 +6,7 @@
 
 #include "media/wave_midi.h"
 #include "platform/headless/headless_platform.h"
+#include "scratch_folder.h"
 
 namespace plorvane {
 namespace {
@@ -16,18 +17,8 @@ const std::string kRmidBytes("RIFF\x24\0\0\0RMIDdata", 16);
 
 class WaveMidiTest : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("plorvane-media-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
 
-  std::string Write(const std::string& name, const std::string& bytes) {
-    const std::filesystem::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
+  std::string Write(const std::string& name, const std::string& bytes) { return scratch_.Write(name, bytes); }
 
   // The message of the EMCIDeviceError `action` raises, or "" when it raises none.
   template <typename Action>
@@ -41,7 +32,8 @@ class WaveMidiTest : public testing::Test {
   }
 
   HeadlessPlatform platform_;
-  std::filesystem::path folder_;
+  test::ScratchFolder scratch_;
+  const std::filesystem::path folder_{scratch_.path()};
 };
 
 TEST_F(WaveMidiTest, PlayAndStopOnAClosedPlayerRaiseNoDeviceOpen) {

@@ -5,27 +5,19 @@
 #include <string>
 
 #include "platform/headless/headless_platform.h"
+#include "scratch_folder.h"
 
 namespace plorvane {
 namespace {
 
 class HeadlessSoundTest : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("plorvane-sound-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
 
-  std::string Write(const std::string& name, const std::string& bytes) {
-    const std::filesystem::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
+  std::string Write(const std::string& name, const std::string& bytes) { return scratch_.Write(name, bytes); }
 
   HeadlessPlatform platform_;
-  std::filesystem::path folder_;
+  test::ScratchFolder scratch_;
+  const std::filesystem::path folder_{scratch_.path()};
 };
 
 TEST_F(HeadlessSoundTest, OpensAFileOnlyOnTheDeviceTypeItsBytesFit) {

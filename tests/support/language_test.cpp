@@ -11,6 +11,7 @@
 #include "support/language.h"
 #include "support/messages.h"
 #include "support/translate.h"
+#include "scratch_folder.h"
 
 namespace plorvane {
 namespace {
@@ -67,12 +68,8 @@ TEST(LanguageTest, IndexOfIsCaseBlindAndEmptyTextIsNeverFound) {
 class LanguageFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("language-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
     ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
 
   std::string Save(const TLanguage& table) {
     MemoryStream stream;
@@ -82,7 +79,8 @@ class LanguageFileTest : public ::testing::Test {
     return file;
   }
 
-  std::filesystem::path folder_;
+  test::ScratchFolder scratch_;
+  const std::filesystem::path folder_{scratch_.path()};
 };
 
 TEST_F(LanguageFileTest, SavedTableLoadsBackAndItsTextsAreScrambled) {

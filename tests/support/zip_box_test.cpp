@@ -12,6 +12,7 @@
 #include "support/messages.h"
 #include "support/zip_box.h"
 #include "support/zip_handler.h"
+#include "scratch_folder.h"
 
 namespace plorvane {
 namespace {
@@ -164,19 +165,14 @@ TEST(ZipBoxTest, ProgressIsReportedAndCancellingKeepsWhatWasRead) {
 
 class ZipBoxFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("zipbox-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
 
   static std::string Contents(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
 
-  std::filesystem::path folder_;
+  test::ScratchFolder scratch_;
+  const std::filesystem::path folder_{scratch_.path()};
 };
 
 TEST_F(ZipBoxFileTest, ExtractWritesReplacesOrKeepsTheFile) {
