@@ -12,6 +12,8 @@ packages=(
   qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
   # end-to-end tests of the real programs on a virtual display
   xvfb xauth xdotool imagemagick x11-utils
+  # the player measurement watches the screen through Xlib
+  libx11-dev
   # libFuzzer and the sanitizer runtimes of clang 14
   clang libclang-rt-14-dev
 )
