@@ -12,5 +12,6 @@ editor="$plorvane_build/app/editor/plorvane"
 if [[ -x $editor ]]; then
   exec "$editor" "$@"
 fi
-echo "The editor is not built yet; running the test suite instead."
-exec "$plorvane_root/scripts/test.sh"
+# Until the editor is there, the player shows what a finished card looks like.
+echo "The editor is not built yet; playing the sample card instead."
+exec "$plorvane_build/sample-card.exe"

@@ -1,0 +1,28 @@
+// The card player: a card executable shows and plays the card attached to itself.
+#include <QApplication>
+#include <memory>
+#include <new>
+
+#include "card/card.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/sdl/sdl_sound_devices.h"
+#include "support/memory_tuning.h"
+#include "support/messages.h"
+#include "support/translate.h"
+
+int main(int argc, char** argv) {
+  using namespace plorvane;
+  KeepLargeBuffersForReuse();
+  QApplication application(argc, argv);
+  QtPlatform platform(std::make_unique<SdlSoundDevices>());
+  std::unique_ptr<TZarvickV2> card;
+  try {
+    card = std::make_unique<TZarvickV2>(platform, CardMode::kPlayer);
+  } catch (const std::bad_alloc&) {
+    platform.dialogs().ErrorBox(Translate("Error"), Translate(msg::kOutOfMemory));
+    return 1;
+  }
+  // A card that cannot be read has shown its error; no window has appeared.
+  if (!card->StartPlayer(QCoreApplication::applicationFilePath().toStdString())) return 1;
+  return QApplication::exec();
+}

@@ -1,0 +1,104 @@
+#include "platform/qt/qt_services.h"
+
+#include <QClipboard>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+
+#include "platform/qt/qt_image.h"
+
+namespace plorvane {
+namespace {
+
+QString QtText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+bool QtClipboard::HasBitmap() const {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data != nullptr && data->hasImage();
+}
+
+bool QtClipboard::HasText() const {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data != nullptr && data->hasText();
+}
+
+std::optional<Bitmap> QtClipboard::GetBitmap() const {
+  if (!HasBitmap()) return std::nullopt;
+  Bitmap bitmap = BitmapOf(QGuiApplication::clipboard()->image());
+  if (bitmap.empty()) return std::nullopt;
+  return bitmap;
+}
+
+std::optional<std::string> QtClipboard::GetText() const {
+  if (!HasText()) return std::nullopt;
+  return QGuiApplication::clipboard()->text().toStdString();
+}
+
+bool QtClipboard::SetBitmap(const Bitmap& bitmap) {
+  QGuiApplication::clipboard()->setImage(ImageOf(bitmap));
+  return HasBitmap();
+}
+
+bool QtClipboard::SetText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+  return HasText();
+}
+
+bool QtShell::OpenDocument(const std::string& target) {
+  return QProcess::startDetached("xdg-open", {QString::fromStdString(target)});
+}
+
+bool QtShell::StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                           const std::string& working_folder) {
+  QStringList list;
+  for (const std::string& argument : arguments) list << QString::fromStdString(argument);
+  return QProcess::startDetached(QString::fromStdString(program), list, QString::fromStdString(working_folder));
+}
+
+PixelSize QtScreen::Size() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {0, 0};
+  const QSize size = screen->geometry().size();
+  return {size.width(), size.height()};
+}
+
+Point QtScreen::MousePosition() const {
+  const QPoint at = QCursor::pos();
+  return {at.x(), at.y()};
+}
+
+QFont QFontOf(const Font& font) {
+  QFont out(QString::fromStdString(font.name.empty() ? std::string("Arial") : font.name));
+  out.setPointSize(std::max(font.size, 1));
+  out.setBold(font.bold);
+  out.setItalic(font.italic);
+  out.setUnderline(font.underline);
+  return out;
+}
+
+PixelSize QtTextRenderer::Measure(std::string_view text, const Font& font) const {
+  const QFontMetrics metrics(QFontOf(font));
+  return {metrics.horizontalAdvance(QtText(text)), metrics.height()};
+}
+
+void QtTextRenderer::Draw(Bitmap& target, Point origin, std::string_view text, const Font& font,
+                          const Rect& clip) const {
+  const Rect bounds{std::max(clip.left, 0), std::max(clip.top, 0), std::min(clip.right, target.width()),
+                    std::min(clip.bottom, target.height())};
+  if (bounds.empty() || text.empty()) return;
+  QImage view = PaintableView(target);
+  QPainter painter(&view);
+  painter.setClipRect(QRect(bounds.left, bounds.top, bounds.width(), bounds.height()));
+  const QFont qt_font = QFontOf(font);
+  painter.setFont(qt_font);
+  painter.setPen(QColor(RedOf(font.colour), GreenOf(font.colour), BlueOf(font.colour)));
+  painter.drawText(QPoint(origin.x, origin.y + QFontMetrics(qt_font).ascent()), QtText(text));
+}
+
+}  // namespace plorvane

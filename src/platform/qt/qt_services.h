@@ -1,0 +1,45 @@
+#pragma once
+// The small services on Qt: clipboard, shell, screen and text.
+
+#include "platform/clipboard.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+#include "platform/text_renderer.h"
+
+class QFont;
+
+namespace plorvane {
+
+class QtClipboard final : public Clipboard {
+ public:
+  [[nodiscard]] bool HasBitmap() const override;
+  [[nodiscard]] bool HasText() const override;
+  [[nodiscard]] std::optional<Bitmap> GetBitmap() const override;
+  [[nodiscard]] std::optional<std::string> GetText() const override;
+  bool SetBitmap(const Bitmap& bitmap) override;
+  bool SetText(const std::string& text) override;
+};
+
+class QtShell final : public Shell {
+ public:
+  bool OpenDocument(const std::string& target) override;
+  bool StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                    const std::string& working_folder) override;
+};
+
+class QtScreen final : public Screen {
+ public:
+  [[nodiscard]] PixelSize Size() const override;
+  [[nodiscard]] Point MousePosition() const override;
+};
+
+class QtTextRenderer final : public TextRenderer {
+ public:
+  [[nodiscard]] PixelSize Measure(std::string_view text, const Font& font) const override;
+  void Draw(Bitmap& target, Point origin, std::string_view text, const Font& font, const Rect& clip) const override;
+};
+
+// The Qt font for a core font; an empty name is the default face, "Arial".
+QFont QFontOf(const Font& font);
+
+}  // namespace plorvane

@@ -1,0 +1,88 @@
+#include "e2e/desktop_probe.h"
+
+#include <unistd.h>
+
+#include <sstream>
+#include <thread>
+
+#include "e2e/child_process.h"
+#include "graphics/bmp_codec.h"
+#include "support/file_io.h"
+
+namespace plorvane::e2e {
+namespace {
+
+std::vector<WindowId> ParseWindowIds(const std::string& text) {
+  std::vector<WindowId> ids;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty()) ids.push_back(std::stoul(line));
+  }
+  return ids;
+}
+
+std::vector<WindowId> PollForWindows(const std::string& search, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    // xdotool answers with a failing status while nothing matches.
+    if (const auto output = RunCommand("xdotool search --onlyvisible " + search + " 2>/dev/null")) {
+      if (auto ids = ParseWindowIds(*output); !ids.empty()) return ids;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) return {};
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
+void Xdotool(const std::string& arguments) { static_cast<void>(RunCommand("xdotool " + arguments)); }
+
+}  // namespace
+
+std::vector<WindowId> WaitForWindows(pid_t pid, std::chrono::milliseconds timeout) {
+  return PollForWindows("--pid " + std::to_string(pid), timeout);
+}
+
+std::vector<WindowId> WaitForTitledWindows(const std::string& title, std::chrono::milliseconds timeout) {
+  return PollForWindows("--name '^" + title + "$'", timeout);
+}
+
+std::optional<Rect> Geometry(WindowId window) {
+  const auto output = RunCommand("xdotool getwindowgeometry --shell " + std::to_string(window));
+  if (!output) return std::nullopt;
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  std::istringstream lines(*output);
+  for (std::string line; std::getline(lines, line);) {
+    const auto equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    const std::string key = line.substr(0, equals);
+    const int value = std::stoi(line.substr(equals + 1));
+    if (key == "X") x = value;
+    if (key == "Y") y = value;
+    if (key == "WIDTH") width = value;
+    if (key == "HEIGHT") height = value;
+  }
+  return Rect::FromSize(x, y, width, height);
+}
+
+std::optional<Bitmap> Screenshot(const Rect& area) {
+  const std::string file = "/tmp/plorvane-shot-" + std::to_string(::getpid()) + ".bmp";
+  const std::string crop = std::to_string(area.width()) + "x" + std::to_string(area.height()) + "+" +
+                           std::to_string(area.left) + "+" + std::to_string(area.top);
+  if (!RunCommand("import -window root -crop " + crop + " BMP3:" + file)) return std::nullopt;
+  std::vector<std::uint8_t> bytes;
+  const bool read = ReadWholeFile(file, bytes, 64 << 20) == FileResult::kOk;
+  ::unlink(file.c_str());
+  Bitmap shot;
+  if (!read || !ReadBmp(bytes, shot)) return std::nullopt;
+  return shot;
+}
+
+void MoveMouse(int x, int y) { Xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y)); }
+void PressButton(int button) { Xdotool("mousedown " + std::to_string(button)); }
+void ReleaseButton(int button) { Xdotool("mouseup " + std::to_string(button)); }
+void Click(int button) { Xdotool("click " + std::to_string(button)); }
+void PressKey(const std::string& key) { Xdotool("key " + key); }
+
+}  // namespace plorvane::e2e

@@ -1,0 +1,214 @@
+// The built player on a virtual display: card executables written by the core start, show, move,
+// answer the mouse and end as a user would see it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <thread>
+
+#include "animation/animation_test_support.h"
+#include "card/card_format.h"
+#include "card_fixture.h"
+#include "e2e/card_maker.h"
+#include "e2e/child_process.h"
+#include "e2e/desktop_probe.h"
+#include "e2e/virtual_display.h"
+
+namespace plorvane::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using test::ScratchFolder;
+
+constexpr auto kStartTime = 10s;
+constexpr int kNewCardSide = 430;
+
+class PlayerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(display_.ready()) << "Xvfb did not start";
+    ASSERT_FALSE(PlayerImage().empty()) << "no player image at " << PLORVANE_PLAYER_IMAGE_FILE;
+  }
+
+  std::string Card(const std::string& name, const std::function<bool(TZarvickV2&)>& prepare) {
+    std::string error;
+    const std::string path = folder_.File(name);
+    EXPECT_TRUE(MakeCard(path, prepare, error)) << error;
+    return path;
+  }
+  std::string NewCard(const std::string& name = "card.exe") {
+    return Card(name, [](TZarvickV2&) { return true; });
+  }
+  // The player started on a card, with a home of its own and sound going to a file.
+  std::unique_ptr<ChildProcess> Play(const std::string& card) {
+    std::filesystem::create_directories(folder_.File("home"));
+    return std::make_unique<ChildProcess>(
+        card, std::vector<std::string>{},
+        std::map<std::string, std::string>{{"HOME", folder_.File("home")},
+                                           {"XDG_CONFIG_HOME", folder_.File("home/config")},
+                                           {"XDG_DATA_HOME", folder_.File("home/data")},
+                                           {"QT_QPA_PLATFORM", "xcb"},
+                                           {"SDL_AUDIODRIVER", "disk"},
+                                           {"SDL_DISKAUDIOFILE", folder_.File("sound.raw")}});
+  }
+  // The card window: the player's one visible window.
+  std::optional<Rect> CardWindow(ChildProcess& player) {
+    const auto windows = WaitForWindows(player.pid(), kStartTime);
+    if (windows.size() != 1) return std::nullopt;
+    window_ = windows[0];
+    return Geometry(window_);
+  }
+
+  VirtualDisplay display_;
+  ScratchFolder folder_;
+  WindowId window_ = 0;
+};
+
+TEST_F(PlayerTest, NewCardShowsItsFramedPictureCentred) {
+  auto player = Play(NewCard());
+  const auto window = CardWindow(*player);
+  ASSERT_TRUE(window.has_value());
+  EXPECT_EQ(window->width(), kNewCardSide);
+  EXPECT_EQ(window->height(), kNewCardSide);
+  EXPECT_EQ(window->left, (VirtualDisplay::kWidth - kNewCardSide) / 2);
+  EXPECT_EQ(window->top, (VirtualDisplay::kHeight - kNewCardSide) / 2);
+
+  std::this_thread::sleep_for(300ms);  // the first paint
+  const auto shot = Screenshot(*window);
+  ASSERT_TRUE(shot.has_value());
+  EXPECT_EQ(shot->GetPixel(0, 215), MakeColour(58, 98, 151));
+  EXPECT_EQ(shot->GetPixel(49, 215), MakeColour(98, 164, 253));
+  EXPECT_EQ(shot->GetPixel(429, 215), MakeColour(58, 98, 151));
+  EXPECT_EQ(shot->GetPixel(215, 100), kWhite);
+}
+
+TEST_F(PlayerTest, MovingAnimationChangesOnlyInsideItsElement) {
+  constexpr Rect kElement{100, 120, 160, 140};  // picture coordinates: 60 x 20 frames
+  const std::string card = Card("moving.exe", [this, kElement](TZarvickV2& c) {
+    TSAN animation;
+    if (!animation.AssignStrip(test::NoisyStrip(240, 20), 60)) return false;
+    animation.SaveToFile(folder_.File("a.SAN"));
+    if (!c.AddAnimation(folder_.File("a.SAN"))) return false;
+    TElementRec element;
+    c.Animations().GetElement(0, element);
+    element.pX = kElement.left;
+    element.pY = kElement.top;
+    element.pD = 40;
+    c.Animations().SetElement(0, element);
+    return true;
+  });
+  auto player = Play(card);
+  const auto window = CardWindow(*player);
+  ASSERT_TRUE(window.has_value());
+  std::this_thread::sleep_for(300ms);
+  const auto first = Screenshot(*window);
+  std::this_thread::sleep_for(150ms);
+  const auto second = Screenshot(*window);
+  ASSERT_TRUE(first && second);
+
+  const int frame = 50;  // the new card's frame width
+  int changed_inside = 0;
+  int changed_outside = 0;
+  for (int y = 0; y < first->height(); ++y) {
+    for (int x = 0; x < first->width(); ++x) {
+      if (first->GetPixel(x, y) == second->GetPixel(x, y)) continue;
+      const bool inside = x >= frame + kElement.left && x < frame + kElement.right && y >= frame + kElement.top &&
+                          y < frame + kElement.bottom;
+      ++(inside ? changed_inside : changed_outside);
+    }
+  }
+  EXPECT_GT(changed_inside, 0);
+  EXPECT_EQ(changed_outside, 0);
+}
+
+TEST_F(PlayerTest, LeftDragMovesTheWindowByTheMouseMovement) {
+  auto player = Play(NewCard());
+  const auto before = CardWindow(*player);
+  ASSERT_TRUE(before.has_value());
+  MoveMouse(before->left + 200, before->top + 200);
+  PressButton(1);
+  MoveMouse(before->left + 240, before->top + 170);
+  ReleaseButton(1);
+  std::this_thread::sleep_for(200ms);
+  const auto after = Geometry(window_);
+  ASSERT_TRUE(after.has_value());
+  EXPECT_EQ(after->left, before->left + 40);
+  EXPECT_EQ(after->top, before->top - 30);
+  EXPECT_EQ(after->width(), before->width());
+}
+
+TEST_F(PlayerTest, RightClickOpensTheMenuAndExitEndsThePlayer) {
+  auto player = Play(NewCard());
+  const auto window = CardWindow(*player);
+  ASSERT_TRUE(window.has_value());
+  MoveMouse(window->left + 200, window->top + 200);
+  Click(3);
+  // The menu is a second window of the player.
+  const auto deadline = std::chrono::steady_clock::now() + kStartTime;
+  std::vector<WindowId> windows;
+  while (windows.size() < 2 && std::chrono::steady_clock::now() < deadline) {
+    windows = WaitForWindows(player->pid(), 1s);
+  }
+  ASSERT_EQ(windows.size(), 2U) << "no menu appeared";
+  PressKey("Up");  // from the bottom: "Exit"
+  PressKey("Return");
+  EXPECT_EQ(player->WaitForExit(kStartTime), 0);
+}
+
+TEST_F(PlayerTest, CorruptCardShowsTheErrorBoxAndNoCardWindow) {
+  std::vector<std::uint8_t> bytes = test::FileBytes(NewCard());
+  // Keep the signature record, spoil the card record behind it.
+  for (std::size_t i = kCardStreamOffset + 80; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 37);
+  test::WriteBytes(folder_.File("corrupt.exe"), bytes);
+  ::chmod(folder_.File("corrupt.exe").c_str(), 0755);
+  auto player = Play(folder_.File("corrupt.exe"));
+  const auto boxes = WaitForTitledWindows("Error", kStartTime);
+  ASSERT_EQ(boxes.size(), 1U);
+  const auto windows = WaitForWindows(player->pid(), 1s);
+  for (const WindowId window : windows) {
+    const auto geometry = Geometry(window);
+    ASSERT_TRUE(geometry.has_value());
+    EXPECT_NE(geometry->width(), kNewCardSide) << "a card window appeared";
+  }
+  PressKey("Return");
+  EXPECT_EQ(player->WaitForExit(kStartTime), 1);
+}
+
+TEST_F(PlayerTest, CopyUnderAnotherNameStillPlays) {
+  const std::string original = NewCard();
+  std::filesystem::copy_file(original, folder_.File("another name.exe"));
+  auto player = Play(folder_.File("another name.exe"));
+  const auto window = CardWindow(*player);
+  ASSERT_TRUE(window.has_value());
+  EXPECT_EQ(window->width(), kNewCardSide);
+}
+
+// The disk audio driver writes what it plays into a file; silence is one repeated byte value.
+bool SoundWasWritten(const std::string& file) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const auto bytes = test::FileBytes(file);
+    if (bytes.size() > 4096 && std::any_of(bytes.begin(), bytes.end(), [&](std::uint8_t b) { return b != bytes[0]; })) {
+      return true;
+    }
+    std::this_thread::sleep_for(100ms);
+  }
+  return false;
+}
+
+TEST_F(PlayerTest, WaveAndMidiCardsPlayTheirSound) {
+  const std::vector<std::pair<std::string, std::vector<std::uint8_t>>> sounds = {
+      {"tone.wav", test::WaveFile(44100)},
+      {"tune.mid", test::MidiTune()},
+  };
+  for (const auto& [name, bytes] : sounds) {
+    test::WriteBytes(folder_.File(name), bytes);
+    const std::string card = Card(name + ".exe", [&](TZarvickV2& c) { return c.LoadSound(folder_.File(name)); });
+    std::filesystem::remove(folder_.File("sound.raw"));
+    auto player = Play(card);
+    ASSERT_TRUE(CardWindow(*player).has_value()) << name;
+    EXPECT_TRUE(SoundWasWritten(folder_.File("sound.raw"))) << name;
+  }
+}
+
+}  // namespace
+}  // namespace plorvane::e2e

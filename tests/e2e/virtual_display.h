@@ -1,0 +1,28 @@
+#pragma once
+// A private X display for one test program: Xvfb on the first free display number, gone with the
+// object. The programs under test and the X tools reach it through DISPLAY.
+
+#include <memory>
+#include <string>
+
+#include "e2e/child_process.h"
+
+namespace plorvane::e2e {
+
+class VirtualDisplay {
+ public:
+  static constexpr int kWidth = 1024;
+  static constexpr int kHeight = 768;
+
+  VirtualDisplay();
+  [[nodiscard]] bool ready() const { return ready_; }
+  // ":N", also put into this process's DISPLAY so commands inherit it.
+  [[nodiscard]] const std::string& name() const { return name_; }
+
+ private:
+  std::string name_;
+  std::unique_ptr<ChildProcess> server_;
+  bool ready_ = false;
+};
+
+}  // namespace plorvane::e2e
