@@ -22,7 +22,7 @@
 namespace plorvane {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
 constexpr int kRuns = 7;
@@ -42,14 +42,15 @@ std::string MovingCard(const test::ScratchFolder& folder) {
 }
 
 // Polls one pixel of the card's outer ring until it shows.
-bool WaitForFirstFrame(Display* display, Clock::time_point deadline) {
+bool WaitForFirstFrame(Display* display, SteadyClock::time_point deadline) {
   const int x = (e2e::VirtualDisplay::kWidth - kCardSide) / 2;
   const int y = (e2e::VirtualDisplay::kHeight - kCardSide) / 2 + kCardSide / 2;
   const Window root = DefaultRootWindow(display);
-  while (Clock::now() < deadline) {
-    const std::unique_ptr<XImage, int (*)(XImage*)> image(XGetImage(display, root, x, y, 1, 1, AllPlanes, ZPixmap),
-                                                          XDestroyImage);
-    if (image && (XGetPixel(image.get(), 0, 0) & 0xFFFFFF) == kOuterRing) return true;
+  while (SteadyClock::now() < deadline) {
+    XImage* image = XGetImage(display, root, x, y, 1, 1, AllPlanes, ZPixmap);
+    const bool shown = image != nullptr && (XGetPixel(image, 0, 0) & 0xFFFFFF) == kOuterRing;
+    if (image != nullptr) XDestroyImage(image);
+    if (shown) return true;
     std::this_thread::sleep_for(1ms);
   }
   return false;
@@ -75,18 +76,18 @@ int main() {
 
   std::vector<double> first_frame_ms;
   for (int run = 0; run < kRuns; ++run) {
-    const auto start = Clock::now();
+    const auto start = SteadyClock::now();
     e2e::ChildProcess player(card, {}, PlayerEnvironment(folder));
     if (!WaitForFirstFrame(display.get(), start + 10s)) {
       std::fprintf(stderr, "no frame appeared\n");
       return 1;
     }
-    first_frame_ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    first_frame_ms.push_back(std::chrono::duration<double, std::milli>(SteadyClock::now() - start).count());
   }
   std::sort(first_frame_ms.begin(), first_frame_ms.end());
 
   e2e::ChildProcess player(card, {}, PlayerEnvironment(folder));
-  if (!WaitForFirstFrame(display.get(), Clock::now() + 10s)) return 1;
+  if (!WaitForFirstFrame(display.get(), SteadyClock::now() + 10s)) return 1;
   const auto before = player.CpuMicroseconds();
   std::this_thread::sleep_for(kPlayTime);
   const auto after = player.CpuMicroseconds();

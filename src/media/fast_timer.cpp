@@ -26,12 +26,13 @@ bool TFastTimer::HasHandler() const {
   return static_cast<bool>(on_timer_);
 }
 
-bool TFastTimer::Due(std::uint32_t start) const {
+std::chrono::milliseconds TFastTimer::TimeToTick(std::uint32_t start) const {
   const int interval = interval_;
-  if (!enabled_ || interval <= 0 || !HasHandler()) return false;
+  if (!enabled_ || interval <= 0 || !HasHandler()) return kPollStep;
   // Unsigned difference: right across the wrap of the tick count.
   const std::uint32_t elapsed = clock_.Milliseconds() - start;
-  return elapsed > static_cast<std::uint32_t>(interval);
+  if (elapsed > static_cast<std::uint32_t>(interval)) return std::chrono::milliseconds(0);
+  return std::chrono::milliseconds(static_cast<std::uint32_t>(interval) + 1 - elapsed);
 }
 
 void TFastTimer::Fire() const {
@@ -49,7 +50,12 @@ void TFastTimer::Run(const std::stop_token& stop) {
   while (!stop.stop_requested()) {
     // While disabled the start stays, so the first tick after enabling may come at once.
     const std::uint32_t start = clock_.Milliseconds();
-    while (!stop.stop_requested() && !Due(start)) std::this_thread::sleep_for(kPollStep);
+    // Sleeps until the tick is due rather than waking every millisecond; a stop request ends
+    // the wait at once.
+    for (auto wait = TimeToTick(start); wait.count() > 0; wait = TimeToTick(start)) {
+      std::unique_lock lock(sleep_mutex_);
+      if (sleep_.wait_for(lock, stop, wait, [] { return false; }) || stop.stop_requested()) return;
+    }
     if (stop.stop_requested()) return;
     application_.Synchronize(tick, stop);
   }

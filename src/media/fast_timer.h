@@ -7,6 +7,8 @@
 // thread: no tick runs after the destructor returns. The destructor must not run inside OnTimer.
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -38,8 +40,9 @@ class TFastTimer {
 
  private:
   void Run(const std::stop_token& stop);
-  // Whether a tick is due, `start` being when the timer last ticked or started.
-  [[nodiscard]] bool Due(std::uint32_t start) const;
+  // How long until a tick is due, `start` being when the timer last ticked or started: zero
+  // when due, one poll step while the timer cannot tick (disabled, no interval or handler).
+  [[nodiscard]] std::chrono::milliseconds TimeToTick(std::uint32_t start) const;
   [[nodiscard]] bool HasHandler() const;
   // On the main thread.
   void Fire() const;
@@ -50,6 +53,8 @@ class TFastTimer {
   std::atomic<int> interval_{kMaxInterval};
   mutable std::mutex handler_mutex_;
   std::function<void()> on_timer_;
+  std::mutex sleep_mutex_;
+  std::condition_variable_any sleep_;
   // Last, so the thread starts after everything it reads exists and ends before any of it goes.
   std::jthread thread_;
 };

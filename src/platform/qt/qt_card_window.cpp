@@ -10,6 +10,9 @@
 namespace plorvane {
 namespace {
 
+// A 60 Hz screen.
+constexpr int kFrameMilliseconds = 16;
+
 MouseEvent MouseEventOf(const QMouseEvent& event) {
   MouseEvent out;
   switch (event.button()) {
@@ -70,19 +73,27 @@ QtCardWindow::QtCardWindow(WindowEventReceiver& receiver, WindowRole role, QtCur
   SetClientSize({1, 1});
   move(0, 0);
   cursor_viewer_ = cursors_.AddViewer([this](const QCursor& slot) { ShowCursorOf(slot); });
+  frame_pacer_.setSingleShot(true);
+  frame_pacer_.setInterval(kFrameMilliseconds);
+  QObject::connect(&frame_pacer_, &QTimer::timeout, this, [this] {
+    update(dirty_);
+    dirty_ = QRegion();
+  });
 }
 
 QtCardWindow::~QtCardWindow() { cursors_.RemoveViewer(cursor_viewer_); }
 
 void QtCardWindow::SetClientSize(PixelSize size) {
   const QSize wanted(std::max(size.width, 1), std::max(size.height, 1));
-  QImage resized(wanted, QImage::Format_BGR888);
+  // The screen's own format, so painting is a plain copy.
+  QImage resized(wanted, QImage::Format_RGB32);
   resized.fill(Qt::black);
   if (!surface_.isNull()) {
     QPainter painter(&resized);
     painter.drawImage(0, 0, surface_);
   }
   surface_ = std::move(resized);
+  presented_ = false;
   setFixedSize(wanted);
 }
 
@@ -108,12 +119,17 @@ void QtCardWindow::Show() {
 void QtCardWindow::Hide() { hide(); }
 
 void QtCardWindow::Present(const Bitmap& pixels, Point at) {
-  if (pixels.empty()) return;
-  {
-    QPainter painter(&surface_);
-    painter.drawImage(at.x, at.y, ImageOf(pixels));
+  const QRect area = QRect(at.x, at.y, pixels.width(), pixels.height()).intersected(surface_.rect());
+  if (area.isEmpty()) return;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    const std::uint8_t* from = pixels.scanline(y - at.y) + static_cast<std::size_t>(area.left() - at.x) * 3;
+    auto* to = reinterpret_cast<QRgb*>(surface_.scanLine(y)) + area.left();
+    for (int x = 0; x < area.width(); ++x, from += 3) to[x] = qRgb(from[2], from[1], from[0]);
   }
-  if (!painting_) update(QRect(at.x, at.y, pixels.width(), pixels.height()));
+  presented_ = true;
+  // Animation frames come faster than a screen refreshes: they are shown at its pace.
+  dirty_ |= area;
+  if (!frame_pacer_.isActive()) frame_pacer_.start();
 }
 
 void QtCardWindow::SetCursor(WindowCursor cursor) {
@@ -128,9 +144,8 @@ void QtCardWindow::ShowCursorOf(const QCursor& slot) {
 }
 
 void QtCardWindow::paintEvent(QPaintEvent* event) {
-  painting_ = true;
-  receiver_.OnPaint();
-  painting_ = false;
+  // The surface keeps what was presented; the core is asked only when it holds nothing yet.
+  if (!presented_) receiver_.OnPaint();
   QPainter painter(this);
   painter.drawImage(event->rect(), surface_, event->rect());
 }

@@ -3,6 +3,8 @@
 // size, and hands the mouse and keyboard to the core.
 
 #include <QImage>
+#include <QRegion>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -55,8 +57,11 @@ class QtCardWindow final : public QWidget, public CardWindow {
   PopupMenu* menu_ = nullptr;
   WindowCursor cursor_ = WindowCursor::kSlotCursor;
   int cursor_viewer_ = 0;
-  // Inside paintEvent the receiver presents; that must not ask for another paint.
-  bool painting_ = false;
+  // Something was presented since the last resize.
+  bool presented_ = false;
+  // What was presented and is not on the screen yet.
+  QRegion dirty_;
+  QTimer frame_pacer_;
 };
 
 // The platform-neutral code of a Qt key (card_window.h), or 0 for keys the core does not use.

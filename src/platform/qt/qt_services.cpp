@@ -82,8 +82,23 @@ QFont QFontOf(const Font& font) {
   return out;
 }
 
+struct QtTextRenderer::Cached {
+  explicit Cached(const Font& core) : font(core), qt_font(QFontOf(core)), metrics(qt_font) {}
+  Font font;
+  QFont qt_font;
+  QFontMetrics metrics;
+};
+
+QtTextRenderer::QtTextRenderer() = default;
+QtTextRenderer::~QtTextRenderer() = default;
+
+const QtTextRenderer::Cached& QtTextRenderer::FontFor(const Font& font) const {
+  if (!cached_ || !(cached_->font == font)) cached_ = std::make_unique<Cached>(font);
+  return *cached_;
+}
+
 PixelSize QtTextRenderer::Measure(std::string_view text, const Font& font) const {
-  const QFontMetrics metrics(QFontOf(font));
+  const QFontMetrics& metrics = FontFor(font).metrics;
   return {metrics.horizontalAdvance(QtText(text)), metrics.height()};
 }
 
@@ -95,10 +110,10 @@ void QtTextRenderer::Draw(Bitmap& target, Point origin, std::string_view text, c
   QImage view = PaintableView(target);
   QPainter painter(&view);
   painter.setClipRect(QRect(bounds.left, bounds.top, bounds.width(), bounds.height()));
-  const QFont qt_font = QFontOf(font);
-  painter.setFont(qt_font);
+  const Cached& cached = FontFor(font);
+  painter.setFont(cached.qt_font);
   painter.setPen(QColor(RedOf(font.colour), GreenOf(font.colour), BlueOf(font.colour)));
-  painter.drawText(QPoint(origin.x, origin.y + QFontMetrics(qt_font).ascent()), QtText(text));
+  painter.drawText(QPoint(origin.x, origin.y + cached.metrics.ascent()), QtText(text));
 }
 
 }  // namespace plorvane

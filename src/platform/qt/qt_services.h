@@ -1,6 +1,8 @@
 #pragma once
 // The small services on Qt: clipboard, shell, screen and text.
 
+#include <memory>
+
 #include "platform/clipboard.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
@@ -35,8 +37,18 @@ class QtScreen final : public Screen {
 
 class QtTextRenderer final : public TextRenderer {
  public:
+  QtTextRenderer();
+  ~QtTextRenderer() override;
   [[nodiscard]] PixelSize Measure(std::string_view text, const Font& font) const override;
   void Draw(Bitmap& target, Point origin, std::string_view text, const Font& font, const Rect& clip) const override;
+
+ private:
+  struct Cached;
+  // The labels ask with the same font on every animation frame; building a Qt font and its
+  // metrics each time costs more than drawing the text.
+  const Cached& FontFor(const Font& font) const;
+
+  mutable std::unique_ptr<Cached> cached_;
 };
 
 // The Qt font for a core font; an empty name is the default face, "Arial".
