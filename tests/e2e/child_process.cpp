@@ -47,15 +47,18 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
   std::vector<char*> argv = Pointers(argv_texts);
   std::vector<char*> envp = Pointers(env_texts);
   pid_t pid = -1;
-  if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) == 0) pid_ = pid;
+  start_error_ = posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data());
+  if (start_error_ == 0) pid_ = pid;
 }
 
 ChildProcess::~ChildProcess() {
-  if (pid_ > 0 && !exit_code_) {
-    ::kill(pid_, SIGKILL);
-    int status = 0;
-    ::waitpid(pid_, &status, 0);
-  }
+  if (pid_ <= 0 || exit_code_) return;
+  // Asked first, so a display server removes its lock and socket for the next one.
+  ::kill(pid_, SIGTERM);
+  if (WaitForExit(std::chrono::seconds(2))) return;
+  ::kill(pid_, SIGKILL);
+  int status = 0;
+  ::waitpid(pid_, &status, 0);
 }
 
 std::optional<int> ChildProcess::WaitForExit(std::chrono::milliseconds timeout) {

@@ -22,6 +22,8 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   [[nodiscard]] bool started() const { return pid_ > 0; }
+  // Why the program did not start (an errno value), 0 when it did.
+  [[nodiscard]] int start_error() const { return start_error_; }
   [[nodiscard]] pid_t pid() const { return pid_; }
   // The exit code once the program has ended within the time; nothing while it still runs.
   std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
@@ -31,6 +33,7 @@ class ChildProcess {
 
  private:
   pid_t pid_ = -1;
+  int start_error_ = 0;
   std::optional<int> exit_code_;
 };
 

@@ -2,6 +2,7 @@
 // answer the mouse and end as a user would see it.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <thread>
@@ -53,6 +54,7 @@ class PlayerTest : public ::testing::Test {
   }
   // The card window: the player's one visible window.
   std::optional<Rect> CardWindow(ChildProcess& player) {
+    EXPECT_TRUE(player.started()) << std::strerror(player.start_error());
     const auto windows = WaitForWindows(player.pid(), kStartTime);
     if (windows.size() != 1) return std::nullopt;
     window_ = windows[0];

@@ -1,30 +1,88 @@
 #include "e2e/virtual_display.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdlib>
-#include <filesystem>
-#include <thread>
 
 namespace plorvane::e2e {
+namespace {
 
-VirtualDisplay::VirtualDisplay() {
-  for (int number = 90 + ::getpid() % 100; number < 400 && !ready_; ++number) {
-    // A lock file means the number is taken by another server.
-    if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
-    name_ = ":" + std::to_string(number);
-    const std::string size = std::to_string(kWidth) + "x" + std::to_string(kHeight) + "x24";
-    server_ = std::make_unique<ChildProcess>("/usr/bin/Xvfb", std::vector<std::string>{name_, "-screen", "0", size,
-                                                                                        "-nolisten", "tcp"});
-    ::setenv("DISPLAY", name_.c_str(), 1);
-    for (int attempt = 0; attempt < 100 && server_->Running(); ++attempt) {
-      if (RunCommand("xdpyinfo >/dev/null 2>&1")) {
-        ready_ = true;
-        break;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+// Both ends of a pipe, closed with the object.
+class Pipe {
+ public:
+  Pipe() { ok_ = ::pipe(ends_.data()) == 0; }
+  ~Pipe() {
+    for (const int end : ends_) {
+      if (end >= 0) ::close(end);
     }
   }
+  Pipe(const Pipe&) = delete;
+  Pipe& operator=(const Pipe&) = delete;
+
+  [[nodiscard]] bool ok() const { return ok_; }
+  [[nodiscard]] int read_end() const { return ends_[0]; }
+  [[nodiscard]] int write_end() const { return ends_[1]; }
+  void CloseWriteEnd() {
+    ::close(ends_[1]);
+    ends_[1] = -1;
+  }
+
+ private:
+  std::array<int, 2> ends_{-1, -1};
+  bool ok_ = false;
+};
+
+// Held while a server starts: two servers starting at once can pick the same display number.
+class StartLock {
+ public:
+  StartLock() : fd_(::open("/tmp/plorvane-virtual-display.lock", O_CREAT | O_RDWR | O_CLOEXEC, 0666)) {
+    if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+  }
+  ~StartLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  StartLock(const StartLock&) = delete;
+  StartLock& operator=(const StartLock&) = delete;
+
+ private:
+  int fd_;
+};
+
+// The line the server writes once it accepts connections; empty when none came in time.
+std::string ReadLine(int fd, int timeout_ms) {
+  std::string line;
+  pollfd wanted{fd, POLLIN, 0};
+  char c = 0;
+  while (::poll(&wanted, 1, timeout_ms) > 0 && ::read(fd, &c, 1) == 1) {
+    if (c == '\n') return line;
+    line += c;
+  }
+  return {};
+}
+
+}  // namespace
+
+VirtualDisplay::VirtualDisplay() {
+  // The server picks a free display number itself and writes it to the pipe when it is ready;
+  // one server starts at a time, so tests running side by side never share a display.
+  const StartLock lock;
+  Pipe pipe;
+  if (!pipe.ok()) return;
+  ::fcntl(pipe.read_end(), F_SETFD, FD_CLOEXEC);
+  const std::string size = std::to_string(kWidth) + "x" + std::to_string(kHeight) + "x24";
+  server_ = std::make_unique<ChildProcess>(
+      "/usr/bin/Xvfb",
+      std::vector<std::string>{"-displayfd", std::to_string(pipe.write_end()), "-screen", "0", size, "-nolisten", "tcp"});
+  pipe.CloseWriteEnd();
+  const std::string number = ReadLine(pipe.read_end(), 10000);
+  if (number.empty()) return;
+  name_ = ":" + number;
+  ::setenv("DISPLAY", name_.c_str(), 1);
+  ready_ = true;
 }
 
 }  // namespace plorvane::e2e
