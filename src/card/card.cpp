@@ -5,6 +5,7 @@
 #include "graphics/bitmap_graphic.h"
 #include "support/messages.h"
 #include "support/paths.h"
+#include "support/scramble.h"
 #include "support/translate.h"
 #include "support/window_placement.h"
 
@@ -15,6 +16,8 @@ constexpr std::string_view kUntitledName = "Untitled.exe";
 constexpr std::string_view kNewCardPreset = "Default";
 constexpr int kLinkLabelWidth = 35;
 constexpr int kLinkLabelHeight = 18;
+constexpr std::string_view kAboutTitle = "Animated Zarvick";
+constexpr std::string_view kAboutVersion = "2.00.1003";
 
 Picture BlankPicture() {
   Bitmap blank;
@@ -50,6 +53,13 @@ TZarvickV2::TZarvickV2(Platform& platform, CardMode mode, const Picture* picture
 
   sound_temp_file_ = Paths().TempFileName("SND");
   sound_player_ = std::make_unique<TWaveMidi>(platform_.sound_devices());
+  about_screen_ = std::make_unique<TCompactSplash>(platform_);
+  about_screen_->TextFont = Font{"Arial", 7, true, false, false, kWhite};
+  about_screen_->LeftMargin = 7;
+  about_screen_->BottomMargin = 7;
+  about_screen_->Title = ScrambleText(kAboutTitle, true);
+  about_screen_->VersionText = ScrambleText(kAboutVersion, true);
+  about_screen_->ShowTitle = 1;
 
   animations_->SetCanvas(&picture_layer_);
   animations_->OnPaint = [this] { AnimationTick(); };
@@ -123,6 +133,11 @@ void TZarvickV2::SetAboutPicture(const Picture& picture) {
 
 void TZarvickV2::SyncAboutPicture() {
   if (mode_ == CardMode::kEditor && about_picture_) about_screen_picture_ = *about_picture_;
+}
+
+void TZarvickV2::ShowAbout() {
+  about_screen_->SetPicture(about_screen_picture_);
+  about_screen_->ShowAbout();
 }
 
 void TZarvickV2::ShowCardWindow() {

@@ -18,6 +18,7 @@
 #include "card/card_format.h"
 #include "graphics/bitmap.h"
 #include "graphics/picture.h"
+#include "media/compact_splash.h"
 #include "media/fast_timer.h"
 #include "media/simple_labels.h"
 #include "media/wave_midi.h"
@@ -175,6 +176,9 @@ class TZarvickV2 final : private WindowEventReceiver {
   void SetAboutPicture(const Picture& picture);
   void SyncAboutPicture();
   [[nodiscard]] const Picture& AboutScreenPicture() const { return about_screen_picture_; }
+  // Shows the about box with the card's about picture.
+  void ShowAbout();
+  [[nodiscard]] const TCompactSplash& AboutScreen() const { return *about_screen_; }
 
   // --- Window -------------------------------------------------------------------------------
   [[nodiscard]] CardWindow& Window() { return *window_; }
@@ -192,6 +196,7 @@ class TZarvickV2 final : private WindowEventReceiver {
     kMenu,
     kPlay,
     kStop,
+    kAbout,
     kEdit,
     kSendToDesktop,
     kSendToStartButton,
@@ -280,6 +285,7 @@ class TZarvickV2 final : private WindowEventReceiver {
 
   std::unique_ptr<CardWindow> window_;
   std::unique_ptr<TWaveMidi> sound_player_;
+  std::unique_ptr<TCompactSplash> about_screen_;
   std::unique_ptr<TSimpleLabels> labels_;
   TSimpleLabel* link_label_ = nullptr;
   TSimpleLabel* menu_label_ = nullptr;

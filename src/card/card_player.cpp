@@ -43,6 +43,7 @@ void TZarvickV2::BuildPlayerMenu() {
   menu_items_.play = item("Play", PlayerCommand::kPlay);
   menu_items_.stop = item("Stop", PlayerCommand::kStop);
   player_menu_.AddSeparator();
+  menu_items_.about = item("About", PlayerCommand::kAbout);
   menu_items_.edit = item("Edit", PlayerCommand::kEdit);
   menu_items_.send_to_desktop = item("Send To Desktop...", PlayerCommand::kSendToDesktop);
   menu_items_.send_to_start = item("Send To Start Button...", PlayerCommand::kSendToStartButton);
@@ -74,6 +75,9 @@ void TZarvickV2::HandleClick(PlayerCommand command) {
       break;
     case PlayerCommand::kStop:
       StopSound();
+      break;
+    case PlayerCommand::kAbout:
+      ShowAbout();
       break;
     case PlayerCommand::kEdit:
       EditCard();

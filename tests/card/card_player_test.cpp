@@ -6,6 +6,7 @@
 
 #include "card/desktop_entry.h"
 #include "card_fixture.h"
+#include "graphics/bitmap_graphic.h"
 #include "support/messages.h"
 #include "support/paths.h"
 
@@ -76,10 +77,12 @@ TEST_F(PlayerTest, UnreadableCardShowsTheErrorAndEndsBeforeAnyWindowAppears) {
 TEST_F(PlayerTest, MenuEnablesPlayAndStopByTheSoundsState) {
   auto player = StartPlayer(SaveCard("card.exe", true));
   auto items = RightClickMenu();
-  ASSERT_EQ(items.size(), 8U);
+  ASSERT_EQ(items.size(), 9U);
   EXPECT_EQ(items[0].caption, "Play");
   EXPECT_TRUE(items[2].separator);
-  EXPECT_EQ(items[7].caption, "Exit");
+  EXPECT_EQ(items[3].caption, "About");
+  EXPECT_TRUE(items[7].separator);
+  EXPECT_EQ(items[8].caption, "Exit");
   EXPECT_FALSE(Enabled(items, "Play"));
   EXPECT_TRUE(Enabled(items, "Stop"));
   EXPECT_FALSE(Enabled(items, "Edit")) << "no editor is installed";
@@ -229,6 +232,24 @@ TEST_F(PlayerTest, EditStartsTheInstalledEditorWithThisCardAndEnds) {
   EXPECT_EQ(start.program, editor);
   EXPECT_EQ(start.arguments, std::vector<std::string>{folder_.File("card.exe")});
   EXPECT_EQ(platform_.application().exit_code(), 0);
+}
+
+TEST_F(PlayerTest, AboutShowsTheAboutPictureTheCardCarries) {
+  Bitmap pixels;
+  ASSERT_TRUE(pixels.Resize(120, 80, MakeColour(200, 30, 40)));
+  Picture about;
+  about.SetGraphic(std::make_unique<TBitmap>(std::move(pixels)));
+  card_->SetAboutPicture(about);
+  auto player = StartPlayer(SaveCard("card.exe", false));
+  platform_.windowing().ScriptMenuPick("About");
+  player_window_->SimulateRightClick({100, 100});
+  HeadlessCardWindow& box = *platform_.windowing().last_window();
+  EXPECT_EQ(box.role(), WindowRole::kDialog);
+  EXPECT_EQ(box.title(), "About Animated Zarvick");
+  EXPECT_TRUE(box.IsVisible());
+  EXPECT_EQ(box.ClientSize(), (PixelSize{120, 80}));
+  EXPECT_EQ(box.surface().GetPixel(60, 5), MakeColour(200, 30, 40));
+  EXPECT_EQ(player->AboutScreen().Value(1).Caption(), "2.00.1003");
 }
 
 TEST_F(PlayerTest, ExitStopsTheSoundAndEnds) {
