@@ -11,7 +11,7 @@ packages=(
   # windows, sound (MIDI through FluidSynth with a General MIDI soundfont)
   qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
   # end-to-end tests of the real programs on a virtual display
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick
   # the player measurement watches the screen through Xlib
   libx11-dev
   # libFuzzer and the sanitizer runtimes of clang 14
