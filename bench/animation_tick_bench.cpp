@@ -6,13 +6,12 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <vector>
 
 #include "animation/animation_group.h"
 #include "bench_animations.h"
 #include "graphics/bitmap.h"
 #include "graphics/canvas.h"
+#include "plain_copy.h"
 #include "platform/clock.h"
 
 namespace {
@@ -55,14 +54,7 @@ void BM_AnimationTick(benchmark::State& state) {
 BENCHMARK(BM_AnimationTick);
 
 void BM_PlainLayerCopy(benchmark::State& state) {
-  const std::size_t bytes = Bitmap::StrideFor(kPictureSide) * kPictureSide;
-  const std::vector<std::uint8_t> from(bytes, 0x5A);
-  std::vector<std::uint8_t> to(bytes);
-  for (auto _ : state) {
-    std::memcpy(to.data(), from.data(), bytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
+  plorvane::bench::CopyBytes(state, Bitmap::StrideFor(kPictureSide) * kPictureSide);
 }
 BENCHMARK(BM_PlainLayerCopy);
 

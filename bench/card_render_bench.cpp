@@ -3,12 +3,10 @@
 // shown in the window) and one full redraw with the widest frame.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <vector>
-
 #include "bench_animations.h"
 #include "card/card.h"
 #include "graphics/jpeg_graphic.h"
+#include "plain_copy.h"
 #include "platform/headless/headless_platform.h"
 
 namespace plorvane {
@@ -40,16 +38,6 @@ struct AnimatedCard {
   TZarvickV2 card{platform, CardMode::kEditor};
 };
 
-void CopyBytes(benchmark::State& state, std::size_t bytes) {
-  const std::vector<std::uint8_t> from(bytes, 0x5A);
-  std::vector<std::uint8_t> to(bytes);
-  for (auto _ : state) {
-    std::memcpy(to.data(), from.data(), bytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-}
-
 void BM_CardAnimationTick(benchmark::State& state) {
   AnimatedCard animated;
   for (auto _ : state) {
@@ -62,7 +50,7 @@ void BM_CardAnimationTick(benchmark::State& state) {
 BENCHMARK(BM_CardAnimationTick);
 
 void BM_CopyPictureLayerBytes(benchmark::State& state) {
-  CopyBytes(state, Bitmap::StrideFor(kPictureSide) * kPictureSide);
+  bench::CopyBytes(state, Bitmap::StrideFor(kPictureSide) * kPictureSide);
 }
 BENCHMARK(BM_CopyPictureLayerBytes);
 
@@ -78,7 +66,7 @@ BENCHMARK(BM_CardFullRedrawWidestFrame);
 
 void BM_CopyFrameBitmapBytes(benchmark::State& state) {
   const int side = kPictureSide + 2 * TZarvickV2::kMaxFrameSize;
-  CopyBytes(state, Bitmap::StrideFor(side) * static_cast<std::size_t>(side));
+  bench::CopyBytes(state, Bitmap::StrideFor(side) * static_cast<std::size_t>(side));
 }
 BENCHMARK(BM_CopyFrameBitmapBytes);
 

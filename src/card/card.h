@@ -203,8 +203,9 @@ class TZarvickV2 final : private WindowEventReceiver {
     kExit,
   };
   void HandleClick(PlayerCommand command);
-  // Copies the running card executable into the folder under a name the user confirms.
-  bool SendTo(const std::string& folder);
+  // Copies the running card executable into the folder under a name the user confirms; the
+  // copy's path, or nothing when cancelled or refused.
+  std::optional<std::string> SendTo(const std::string& folder);
   void EditCard();
   void ExitPlayer();
   [[nodiscard]] bool CanEdit() const;
@@ -243,8 +244,8 @@ class TZarvickV2 final : private WindowEventReceiver {
   void SetHoverCursor(bool over_animation);
   void BuildPlayerMenu();
   void OpenPlayerMenu();
-  // The application-menu entry of the card last sent.
-  void WriteMenuEntry();
+  // The desktop's application-menu entry that starts the card.
+  void WriteMenuEntry(const std::string& card);
 
   // WindowEventReceiver
   void OnMouseDown(const MouseEvent& event) override;
@@ -296,14 +297,12 @@ class TZarvickV2 final : private WindowEventReceiver {
   struct PlayerMenuItems {
     int play = -1;
     int stop = -1;
-    int about = -1;
     int edit = -1;
     int send_to_desktop = -1;
     int send_to_start = -1;
     int exit = -1;
   } menu_items_;
   std::string own_executable_;
-  std::string sent_copy_;
   // The left button went down on the card outside the labels, at this window point.
   bool dragging_ = false;
   Point drag_start_;

@@ -43,7 +43,7 @@ void TZarvickV2::BuildPlayerMenu() {
   menu_items_.play = item("Play", PlayerCommand::kPlay);
   menu_items_.stop = item("Stop", PlayerCommand::kStop);
   player_menu_.AddSeparator();
-  menu_items_.about = item("About", PlayerCommand::kAbout);
+  item("About", PlayerCommand::kAbout);  // always enabled
   menu_items_.edit = item("Edit", PlayerCommand::kEdit);
   menu_items_.send_to_desktop = item("Send To Desktop...", PlayerCommand::kSendToDesktop);
   menu_items_.send_to_start = item("Send To Start Button...", PlayerCommand::kSendToStartButton);
@@ -86,7 +86,7 @@ void TZarvickV2::HandleClick(PlayerCommand command) {
       SendTo(Paths().DesktopFolder());
       break;
     case PlayerCommand::kSendToStartButton:
-      if (SendTo(Paths().MenuFolder(std::string(kCardsMenuFolder)))) WriteMenuEntry();
+      if (const auto copy = SendTo(Paths().MenuFolder(std::string(kCardsMenuFolder)))) WriteMenuEntry(*copy);
       break;
     case PlayerCommand::kExit:
       ExitPlayer();
@@ -128,7 +128,7 @@ void TZarvickV2::ExitPlayer() {
   platform_.application().Terminate(0);
 }
 
-bool TZarvickV2::SendTo(const std::string& folder) {
+std::optional<std::string> TZarvickV2::SendTo(const std::string& folder) {
   FileDialogRequest request;
   request.kind = FileDialogKind::kSave;
   request.filter = Translate("Zarvicks") + " (*.exe)|*.exe";
@@ -137,29 +137,28 @@ bool TZarvickV2::SendTo(const std::string& folder) {
   request.initial_folder = folder;
   request.file_name = folder + FileNamePart(own_executable_);
   const FileDialogResult chosen = platform_.dialogs().RunFileDialog(request);
-  if (chosen.outcome != FileDialogOutcome::kChosen) return false;
+  if (chosen.outcome != FileDialogOutcome::kChosen) return std::nullopt;
 
   CardVersion kind{};
   if (!CheckTarget(chosen.path, kind)) {
     last_error_ = msg::kProgramExists;
     ShowError();
-    return false;
+    return std::nullopt;
   }
   // The copy replaces the old file in one step, so a failed copy leaves the old card whole.
   last_error_ = msg::kOutOfDiskSpace;
   if (!Paths().CopyFileTo(own_executable_, chosen.path)) {
     ShowError();
-    return false;
+    return std::nullopt;
   }
-  sent_copy_ = chosen.path;
-  return true;
+  return chosen.path;
 }
 
-void TZarvickV2::WriteMenuEntry() {
+void TZarvickV2::WriteMenuEntry(const std::string& card) {
   const std::string applications = Paths().StartMenuFolder();
   if (applications.empty()) return;
-  const std::string stem = Paths().StripExtension(FileNamePart(sent_copy_));
-  const std::string entry = DesktopEntry(stem, sent_copy_);
+  const std::string stem = Paths().StripExtension(FileNamePart(card));
+  const std::string entry = DesktopEntry(stem, card);
   std::error_code error;
   std::filesystem::create_directories(applications, error);
   const std::vector<std::uint8_t> bytes(entry.begin(), entry.end());

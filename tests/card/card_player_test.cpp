@@ -196,7 +196,7 @@ TEST_F(PlayerTest, SendToDesktopCopiesReplacesCardsAndRefusesOtherPrograms) {
 
   // Cancelling the dialog writes nothing.
   platform_.dialogs().ScriptFileCancel();
-  EXPECT_FALSE(player->SendTo(desktop));
+  EXPECT_FALSE(player->SendTo(desktop).has_value());
 }
 
 TEST_F(PlayerTest, SendToStartButtonAddsTheCardToTheApplicationMenu) {
