@@ -33,7 +33,7 @@ void Bitmap::SetPixel(int x, int y, Colour colour) {
 }
 
 void Bitmap::Fill(Colour colour) {
-  if (height_ == 0) return;
+  if (width_ == 0 || height_ == 0) return;  // no pixels, and no buffer to copy rows within
   std::uint8_t* first = scanline(0);
   for (int x = 0; x < width_; ++x) {
     first[x * 3] = BlueOf(colour);

@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kFirstNoticeYear = 2002;
 constexpr int kLinkRow = 5;
-constexpr int kNoticeRow = 4;
 // An opening link shows in red until the desktop took it.
 constexpr Colour kOpeningColour = MakeColour(255, 0, 0);
 constexpr auto kCloseStep = std::chrono::milliseconds(50);

@@ -135,6 +135,18 @@ TEST(CanvasFill, FillIsClippedAndFrameDrawsOnlyTheBorder) {
     }
 }
 
+TEST(CanvasFill, ResizeFillsEveryRowAndTakesEmptySizes) {
+  Bitmap bitmap;
+  ASSERT_TRUE(bitmap.Resize(3, 4, MakeColour(1, 2, 3)));
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(bitmap.GetPixel(x, y), MakeColour(1, 2, 3)) << x << "," << y;
+  // Rows without pixels, and no rows at all: nothing to fill.
+  ASSERT_TRUE(bitmap.Resize(0, 5, kWhite));
+  EXPECT_EQ(bitmap.height(), 5);
+  ASSERT_TRUE(bitmap.Resize(5, 0, kWhite));
+  EXPECT_EQ(bitmap.width(), 5);
+}
+
 int CountDifferences(const Bitmap& a, const Bitmap& b) {
   int count = 0;
   for (int y = 0; y < a.height(); ++y)
