@@ -65,6 +65,7 @@ void TCompactSplash::Show(Mode mode) {
                                                                                  : WindowRole::kOrdinary);
   }
   mode_ = mode;
+  window_->SetCursor(WindowCursor::kArrowCursor);
   if (mode == Mode::kAbout) window_->SetTitle(Translate(Plain(splash_texts::kAboutPrefix)) + Plain(Title));
   window_->SetClientSize({std::max(picture_.width(), 1), std::max(picture_.height(), 1)});
   FillRows();
@@ -146,6 +147,12 @@ void TCompactSplash::OpenLink(TSimpleLabel& link) {
 }
 
 void TCompactSplash::OnMouseDown(const MouseEvent& event) { labels_.Click(event.position.x, event.position.y); }
+
+void TCompactSplash::OnMouseMove(const MouseEvent& event) {
+  const TSimpleLabel& link = *rows_[kLinkRow].value;
+  const bool over_link = link.Visible() && link.Contains(event.position.x, event.position.y);
+  window_->SetCursor(over_link ? WindowCursor::kLinkCursor : WindowCursor::kArrowCursor);
+}
 
 bool TCompactSplash::OnKeyDown(const KeyEvent& event) {
   if (mode_ != Mode::kAbout || event.key != kKeyEscape) return false;

@@ -75,7 +75,7 @@ class TCompactSplash final : private WindowEventReceiver {
 
   // WindowEventReceiver
   void OnMouseDown(const MouseEvent& event) override;
-  void OnMouseMove(const MouseEvent&) override {}
+  void OnMouseMove(const MouseEvent& event) override;
   void OnMouseUp(const MouseEvent&) override {}
   bool OnKeyDown(const KeyEvent& event) override;
   void OnPaint() override;

@@ -57,8 +57,9 @@ class WindowEventReceiver {
 enum class WindowRole { kMain, kOrdinary, kDialog };
 
 // kSlotCursor is the application-wide cursor slot that holds the card's cursor; kDragCursor is
-// shown in the editor while the pointer is over an animation that can be dragged.
-enum class WindowCursor { kSlotCursor, kDragCursor };
+// shown in the editor while the pointer is over an animation that can be dragged. Windows that
+// are not cards show the plain arrow, and the pointing hand over a web link.
+enum class WindowCursor { kSlotCursor, kDragCursor, kArrowCursor, kLinkCursor };
 
 class CardWindow {
  public:

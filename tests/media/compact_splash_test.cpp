@@ -118,6 +118,15 @@ TEST_F(CompactSplashTest, LinkOpensItsAddressUnderTheBusyCursor) {
   EXPECT_EQ(platform_.cursors().busy_history(), (std::vector<bool>{true, false}));
   EXPECT_EQ(link.GetFont().colour, splash_.TextFont.colour) << "the link is back in its colour";
 
+  // The hand shows over the link only.
+  MouseEvent move;
+  move.position = {link.Left() + 2, link.Top() + 2};
+  Window().SimulateMouseMove(move);
+  EXPECT_EQ(Window().cursor(), WindowCursor::kLinkCursor);
+  move.position = {150, 20};
+  Window().SimulateMouseMove(move);
+  EXPECT_EQ(Window().cursor(), WindowCursor::kArrowCursor);
+
   // The other rows are not links.
   click.position = {splash_.Value(1).Left() + 2, splash_.Value(1).Top() + 2};
   Window().SimulateMouseDown(click);

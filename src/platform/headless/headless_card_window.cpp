@@ -11,6 +11,20 @@ std::string Describe(Point point) { return std::to_string(point.x) + "," + std::
 
 std::string Describe(PixelSize size) { return std::to_string(size.width) + "x" + std::to_string(size.height); }
 
+std::string CursorName(WindowCursor cursor) {
+  switch (cursor) {
+    case WindowCursor::kSlotCursor:
+      return "slot";
+    case WindowCursor::kDragCursor:
+      return "drag";
+    case WindowCursor::kArrowCursor:
+      return "arrow";
+    case WindowCursor::kLinkCursor:
+      return "link";
+  }
+  return "unknown";
+}
+
 std::string RoleName(WindowRole role) {
   switch (role) {
     case WindowRole::kMain:
@@ -92,7 +106,7 @@ void HeadlessCardWindow::AttachPopupMenu(PopupMenu* menu) {
 
 void HeadlessCardWindow::SetCursor(WindowCursor cursor) {
   if (cursor == cursor_) return;  // the pointer moves often; only changes are worth recording
-  Record(cursor == WindowCursor::kDragCursor ? "cursor drag" : "cursor slot");
+  Record("cursor " + CursorName(cursor));
   cursor_ = cursor;
 }
 

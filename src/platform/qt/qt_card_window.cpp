@@ -140,7 +140,20 @@ void QtCardWindow::SetCursor(WindowCursor cursor) {
 void QtCardWindow::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
 
 void QtCardWindow::ShowCursorOf(const QCursor& slot) {
-  setCursor(cursor_ == WindowCursor::kDragCursor ? QCursor(Qt::SizeAllCursor) : slot);
+  switch (cursor_) {
+    case WindowCursor::kSlotCursor:
+      setCursor(slot);
+      break;
+    case WindowCursor::kDragCursor:
+      setCursor(Qt::SizeAllCursor);
+      break;
+    case WindowCursor::kArrowCursor:
+      setCursor(Qt::ArrowCursor);
+      break;
+    case WindowCursor::kLinkCursor:
+      setCursor(Qt::PointingHandCursor);
+      break;
+  }
 }
 
 void QtCardWindow::paintEvent(QPaintEvent* event) {
