@@ -10,6 +10,8 @@ packages=(
   zlib1g-dev libjpeg62-turbo-dev
   # windows, sound (MIDI through FluidSynth with a General MIDI soundfont)
   qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
+  # a font for the card's labels and the about screen
+  fonts-dejavu-core
   # end-to-end tests of the real programs on a virtual display
   xvfb xauth xdotool imagemagick
   # the player measurement watches the screen through Xlib
