@@ -36,9 +36,6 @@ class QtCardWindow final : public QWidget, public CardWindow {
   void SetCursor(WindowCursor cursor) override;
   void SetTitle(const std::string& title) override;
 
-  // What the window shows now, for tests.
-  [[nodiscard]] const QImage& Surface() const { return surface_; }
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -14,6 +14,16 @@ constexpr int kSampleRate = 44100;
 constexpr int kChannels = 2;
 constexpr int kChunkSamples = 2048;
 
+// The General MIDI soundfont MIDI files play with; empty when none is installed.
+std::string InstalledSoundFont() {
+  for (const char* candidate : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
+                                "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(candidate, error)) return candidate;
+  }
+  return {};
+}
+
 }  // namespace
 
 SdlSoundDevices::SdlSoundDevices() = default;
@@ -28,15 +38,6 @@ SdlSoundDevices::~SdlSoundDevices() {
 
 std::unique_ptr<SoundDevice> SdlSoundDevices::CreateSoundDevice() { return std::make_unique<SdlSoundDevice>(*this); }
 
-std::string SdlSoundDevices::SoundFont() {
-  for (const char* candidate : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
-                                "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
-    std::error_code error;
-    if (std::filesystem::is_regular_file(candidate, error)) return candidate;
-  }
-  return {};
-}
-
 bool SdlSoundDevices::EnsureAudio() {
   if (audio_open_) return true;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
@@ -45,7 +46,7 @@ bool SdlSoundDevices::EnsureAudio() {
   }
   // MIDI plays through FluidSynth, which needs its soundfont before the first file loads.
   Mix_Init(MIX_INIT_MID);
-  if (const std::string font = SoundFont(); !font.empty()) Mix_SetSoundFonts(font.c_str());
+  if (const std::string font = InstalledSoundFont(); !font.empty()) Mix_SetSoundFonts(font.c_str());
   if (Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kChannels, kChunkSamples) != 0) {
     audio_error_ = Mix_GetError();
     Mix_Quit();

@@ -31,9 +31,6 @@ class SdlSoundDevices final : public SoundDevices {
 
   [[nodiscard]] std::unique_ptr<SoundDevice> CreateSoundDevice() override;
 
-  // The soundfont MIDI files play with; empty when none is installed.
-  [[nodiscard]] static std::string SoundFont();
-
  private:
   friend class SdlSoundDevice;
 
