@@ -4,6 +4,7 @@
 #include "card/card.h"
 #include "card/frame_painter.h"
 #include "graphics/canvas.h"
+#include "platform/picture_pixels.h"
 
 namespace plorvane {
 namespace {
@@ -16,12 +17,7 @@ constexpr int kLinkGap = 5;
 
 void TZarvickV2::SetCardPicture(Picture picture) {
   card_picture_ = std::move(picture);
-  const Graphic* graphic = card_picture_.graphic();
-  if (!graphic || !graphic->Render(picture_pixels_)) {
-    // Metafiles come out blank until the platform draws them.
-    (void)picture_pixels_.Resize(graphic ? std::max(graphic->Width(), 0) : 0, graphic ? std::max(graphic->Height(), 0) : 0,
-                                 kWhite);
-  }
+  picture_pixels_ = PicturePixels(card_picture_, platform_.metafiles());
 }
 
 void TZarvickV2::Redraw(bool full) {

@@ -5,6 +5,7 @@
 
 #include "media/splash_texts.h"
 #include "platform/busy_cursor.h"
+#include "platform/picture_pixels.h"
 #include "support/scramble.h"
 #include "support/translate.h"
 #include "support/window_placement.h"
@@ -44,14 +45,7 @@ TCompactSplash::~TCompactSplash() { Detach(); }
 
 void TCompactSplash::Detach() { OnBeforeShow = nullptr; }
 
-void TCompactSplash::SetPicture(const Picture& picture) {
-  const Graphic* graphic = picture.graphic();
-  if (graphic != nullptr && graphic->Render(picture_)) return;
-  // Pictures the core cannot draw (metafiles) keep their size on white.
-  const int width = graphic != nullptr ? std::max(graphic->Width(), 0) : 0;
-  const int height = graphic != nullptr ? std::max(graphic->Height(), 0) : 0;
-  if (!picture_.Resize(width, height, kWhite)) picture_ = Bitmap();
-}
+void TCompactSplash::SetPicture(const Picture& picture) { picture_ = PicturePixels(picture, platform_.metafiles()); }
 
 void TCompactSplash::ShowSplash() { Show(Mode::kSplash); }
 

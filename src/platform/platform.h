@@ -17,6 +17,7 @@
 //   Screen        QScreen of the primary screen, QCursor::pos
 //   Application   QCoreApplication::processEvents and exit; Synchronize posts to the GUI thread
 //   TextRenderer  QPainter text with QFont and QFontMetrics, into a QImage over the bitmap
+//   Metafiles     enhanced metafiles played record by record onto a QPainter
 //   Clock         SystemClock, the steady clock
 //
 // HeadlessPlatform (platform/headless/) implements all of it without a display for tests.
@@ -27,6 +28,7 @@
 #include "platform/clock.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
+#include "platform/metafile_renderer.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/sound_device.h"
@@ -48,6 +50,7 @@ class Platform {
   virtual Screen& screen() = 0;
   virtual Application& application() = 0;
   virtual TextRenderer& text_renderer() = 0;
+  virtual MetafileRenderer& metafiles() = 0;
   virtual Clock& clock() = 0;
 };
 

@@ -11,6 +11,7 @@
 #include "platform/headless/headless_clipboard.h"
 #include "platform/headless/headless_cursors.h"
 #include "platform/headless/headless_dialogs.h"
+#include "platform/headless/headless_metafiles.h"
 #include "platform/headless/headless_screen.h"
 #include "platform/headless/headless_shell.h"
 #include "platform/headless/headless_sound.h"
@@ -35,6 +36,7 @@ class HeadlessPlatform final : public Platform {
   HeadlessScreen& screen() override { return screen_; }
   HeadlessApplication& application() override { return application_; }
   HeadlessTextRenderer& text_renderer() override { return text_renderer_; }
+  HeadlessMetafiles& metafiles() override { return metafiles_; }
   ManualClock& clock() override { return clock_; }
 
   [[nodiscard]] CallLog& log() { return log_; }
@@ -50,6 +52,7 @@ class HeadlessPlatform final : public Platform {
   HeadlessScreen screen_;
   HeadlessApplication application_{log_, windowing_};
   HeadlessTextRenderer text_renderer_;
+  HeadlessMetafiles metafiles_{log_};
   ManualClock clock_;
 };
 

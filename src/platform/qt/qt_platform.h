@@ -8,6 +8,7 @@
 #include "platform/qt/qt_application.h"
 #include "platform/qt/qt_cursors.h"
 #include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_metafiles.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_windowing.h"
 #include "platform/system_clock.h"
@@ -29,6 +30,7 @@ class QtPlatform final : public Platform {
   QtScreen& screen() override { return screen_; }
   QtApplication& application() override { return application_; }
   QtTextRenderer& text_renderer() override { return text_renderer_; }
+  QtMetafiles& metafiles() override { return metafiles_; }
   SystemClock& clock() override { return clock_; }
 
  private:
@@ -41,6 +43,7 @@ class QtPlatform final : public Platform {
   QtScreen screen_;
   QtApplication application_;
   QtTextRenderer text_renderer_;
+  QtMetafiles metafiles_;
   SystemClock clock_;
 };
 

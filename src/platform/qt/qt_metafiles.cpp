@@ -1,0 +1,25 @@
+#include "platform/qt/qt_metafiles.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include "platform/qt/emf_player.h"
+#include "platform/qt/qt_image.h"
+
+namespace plorvane {
+
+bool QtMetafiles::Render(std::span<const std::uint8_t> file, int width, int height, Bitmap& out) const {
+  Bitmap probe;
+  if (width <= 0 || height <= 0 || !probe.Resize(width, height)) return false;  // within the pixel cap
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!PlayEnhancedMetafile(file, painter, QRectF(0, 0, width, height))) return false;
+  }
+  out = BitmapOf(image);
+  return !out.empty();
+}
+
+}  // namespace plorvane
