@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <span>
+#include <utility>
 
 #include "graphics/little_endian.h"
 #include "media/sound_kind.h"
@@ -36,32 +37,37 @@ Bytes UnwrappedMidi(Bytes file) {
 
 SdlSoundDevice::~SdlSoundDevice() { Close(); }
 
-int SdlSoundDevice::Fail(int code) {
-  detail_ = Mix_GetError();
+int SdlSoundDevice::Fail(int code, std::string detail) {
+  detail_code_ = code;
+  detail_ = std::move(detail);
   return code;
 }
 
 int SdlSoundDevice::Open(const std::string& file_name, SoundDeviceType type) {
   Close();
-  detail_.clear();
   std::vector<std::uint8_t> bytes;
-  if (ReadWholeFile(file_name, bytes, limits::kMaxDocumentBytes) != FileResult::kOk) return kSdlSoundFileNotFound;
+  if (ReadWholeFile(file_name, bytes, limits::kMaxDocumentBytes) != FileResult::kOk) {
+    return Fail(kSdlSoundFileNotFound, {});
+  }
   const int kind = DetectSoundKind(bytes);
   // The device types carry the kinds' codes: 1 sequencer, 2 wave audio.
   if (kind == kSoundKindNone || (type != SoundDeviceType::kAutoSelect && static_cast<int>(type) != kind)) {
-    return kSdlSoundUnsupportedFile;
+    return Fail(kSdlSoundUnsupportedFile, {});
   }
-  if (!owner_.EnsureAudio()) {
-    detail_ = owner_.LastAudioError();
-    return kSdlSoundNoAudioDevice;
-  }
+  if (!owner_.EnsureAudio()) return Fail(kSdlSoundNoAudioDevice, owner_.LastAudioError());
   bytes_ = std::move(bytes);
-  const Bytes music = kind == kSoundKindMidi && bytes_.size() > 4 && bytes_[0] == 'R' ? UnwrappedMidi(bytes_) : Bytes(bytes_);
-  SDL_RWops* source = music.empty() ? nullptr : SDL_RWFromConstMem(music.data(), static_cast<int>(music.size()));
+  const bool wrapped_midi = kind == kSoundKindMidi && bytes_.front() == 'R';
+  const Bytes music = wrapped_midi ? UnwrappedMidi(bytes_) : Bytes(bytes_);
+  if (music.empty()) {
+    bytes_.clear();
+    return Fail(kSdlSoundCannotDecode, {});
+  }
+  SDL_ClearError();
+  SDL_RWops* source = SDL_RWFromConstMem(music.data(), static_cast<int>(music.size()));
   music_ = source == nullptr ? nullptr : Mix_LoadMUSType_RW(source, kind == kSoundKindMidi ? MUS_MID : MUS_WAV, 1);
   if (music_ == nullptr) {
     bytes_.clear();
-    return Fail(kSdlSoundCannotDecode);
+    return Fail(kSdlSoundCannotDecode, Mix_GetError());
   }
   return kSoundOk;
 }
@@ -69,7 +75,7 @@ int SdlSoundDevice::Open(const std::string& file_name, SoundDeviceType type) {
 int SdlSoundDevice::Play() {
   if (music_ == nullptr) return kSdlSoundNotOpen;
   // Taking the stream halts whatever another device was playing on it.
-  if (Mix_PlayMusic(music_, 0) != 0) return Fail(kSdlSoundCannotPlay);
+  if (Mix_PlayMusic(music_, 0) != 0) return Fail(kSdlSoundCannotPlay, Mix_GetError());
   owner_.music_owner_ = this;
   return kSoundOk;
 }
@@ -123,7 +129,7 @@ std::string SdlSoundDevice::ErrorText(int code) const {
     default:
       return "Unknown error code";
   }
-  return detail_.empty() ? text : text + " (" + detail_ + ")";
+  return code != detail_code_ || detail_.empty() ? text : text + " (" + detail_ + ")";
 }
 
 }  // namespace plorvane

@@ -1,6 +1,7 @@
 #pragma once
 // One sound file on the SDL_mixer music stream (see sdl_sound_devices.h).
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,13 +28,14 @@ class SdlSoundDevice final : public SoundDevice {
 
  private:
   [[nodiscard]] bool OwnsStream() const { return owner_.music_owner_ == this; }
-  // Keeps SDL's own words about the last failure for ErrorText.
-  int Fail(int code);
+  // Keeps SDL's own words about this failure for ErrorText of the same code.
+  int Fail(int code, std::string detail);
 
   SdlSoundDevices& owner_;
-  // The file's bytes: SDL_mixer reads MIDI from them while it plays.
+  // The file's bytes: SDL_mixer streams a wave from them while it plays.
   std::vector<std::uint8_t> bytes_;
   _Mix_Music* music_ = nullptr;
+  int detail_code_ = kSoundOk;
   std::string detail_;
 };
 

@@ -6,6 +6,10 @@
 // SDL_mixer has one music stream. Each device plays through it in turn: a device counts as
 // playing only while the stream plays its own sound, and closing one device leaves another's
 // sound alone.
+//
+// Devices are used from one thread and must not outlive the SdlSoundDevices that made them. No
+// SDL_mixer hook is installed, so the audio thread shares nothing with this code; whether the
+// stream still plays is asked of SDL_mixer, which locks the audio thread for it.
 
 #include <memory>
 #include <string>
@@ -14,6 +18,8 @@
 #include "platform/sound_device.h"
 
 namespace plorvane {
+
+class SdlSoundDevice;
 
 inline constexpr int kSdlSoundFileNotFound = 1;
 inline constexpr int kSdlSoundUnsupportedFile = 2;
@@ -41,7 +47,7 @@ class SdlSoundDevices final : public SoundDevices {
   bool audio_open_ = false;
   std::string audio_error_;
   // The device whose sound the music stream holds, or nullptr.
-  const void* music_owner_ = nullptr;
+  const SdlSoundDevice* music_owner_ = nullptr;
 };
 
 }  // namespace plorvane
