@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "graphics/bitmap_graphic.h"
 #include "platform/headless/headless_platform.h"
 #include "support/scramble.h"
@@ -131,6 +133,46 @@ TEST_F(CompactSplashTest, LinkOpensItsAddressUnderTheBusyCursor) {
   click.position = {splash_.Value(1).Left() + 2, splash_.Value(1).Top() + 2};
   Window().SimulateMouseDown(click);
   EXPECT_EQ(platform_.shell().opened_documents().size(), 1U);
+}
+
+TEST_F(CompactSplashTest, SecondClickWhileOpeningDoesNothing) {
+  splash_.ShowAbout();
+  const TSimpleLabel& link = splash_.Value(5);
+  MouseEvent click;
+  click.position = {link.Left() + 2, link.Top() + 2};
+
+  // The opening processes pending events before it hands the address over; the second click
+  // arrives there, as a user's impatient click would.
+  Colour colour_while_opening = kBlack;
+  std::jthread impatient_user([&](std::stop_token stop) {
+    platform_.application().Synchronize(
+        [&] {
+          colour_while_opening = link.GetFont().colour;
+          Window().SimulateMouseDown(click);
+        },
+        stop);
+  });
+  ASSERT_TRUE(platform_.application().WaitForPendingTask(std::chrono::seconds(5)));
+  Window().SimulateMouseDown(click);
+  impatient_user.join();
+
+  EXPECT_EQ(colour_while_opening, MakeColour(255, 0, 0));
+  EXPECT_EQ(platform_.shell().opened_documents().size(), 1U);
+  EXPECT_EQ(platform_.cursors().busy_history(), (std::vector<bool>{true, false}));
+
+  // Once the opening is over, the link opens again.
+  Window().SimulateMouseDown(click);
+  EXPECT_EQ(platform_.shell().opened_documents().size(), 2U);
+}
+
+TEST_F(CompactSplashTest, CloseButtonEndsTheAboutBoxAndAnotherShowBringsItBack) {
+  splash_.ShowAbout();
+  Window().SimulateClose();
+  EXPECT_FALSE(splash_.IsShown());
+  splash_.VersionText = ScrambleText("2.00.1390", true);
+  splash_.ShowAbout();
+  EXPECT_TRUE(splash_.IsShown());
+  EXPECT_EQ(splash_.Value(1).Caption(), "2.00.1390") << "each show takes the current fields";
 }
 
 }  // namespace
