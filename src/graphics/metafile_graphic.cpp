@@ -12,8 +12,6 @@ namespace {
 constexpr std::uint32_t kCountIncludesItself = 4;
 constexpr std::int64_t kScreenDotsPerInch = 96;
 constexpr std::int64_t kHundredthsOfMillimetrePerInch = 2540;
-constexpr std::uint32_t kEnhancedHeaderRecord = 1;
-constexpr std::uint32_t kEnhancedSignature = 0x464D4520;  // " EMF"
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
 
 struct FrameSize {

@@ -3,11 +3,16 @@
 // byte count that includes the count's own 4 bytes, then the file. Metafiles are drawn through
 // the platform, so Render answers false.
 
+#include <cstdint>
 #include <memory>
 
 #include "graphics/kept_bytes_graphic.h"
 
 namespace plorvane {
+
+// An enhanced metafile starts with a header record (type 1) carrying this signature at byte 40.
+inline constexpr std::uint32_t kEnhancedHeaderRecord = 1;
+inline constexpr std::uint32_t kEnhancedSignature = 0x464D4520;  // " EMF"
 
 // FromBytes answers nullptr when the bytes are neither an enhanced nor a placeable Windows
 // metafile.

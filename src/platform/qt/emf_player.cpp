@@ -9,6 +9,7 @@
 
 #include "graphics/colour.h"
 #include "graphics/little_endian.h"
+#include "graphics/metafile_graphic.h"
 
 namespace plorvane {
 namespace {
@@ -16,7 +17,6 @@ namespace {
 using Bytes = std::span<const std::uint8_t>;
 
 // Record types.
-constexpr std::uint32_t kHeader = 1;
 constexpr std::uint32_t kPolygon = 3;
 constexpr std::uint32_t kPolyline = 4;
 constexpr std::uint32_t kSetWindowExtent = 9;
@@ -39,7 +39,6 @@ constexpr std::uint32_t kTextOut = 84;
 constexpr std::uint32_t kPolygon16 = 86;
 constexpr std::uint32_t kPolyline16 = 87;
 
-constexpr std::uint32_t kEnhancedSignature = 0x464D4520;  // " EMF"
 constexpr std::uint32_t kStockObject = 0x80000000;
 constexpr std::uint32_t kMapModeText = 1;
 constexpr std::size_t kMaxPoints = 1 << 20;
@@ -300,7 +299,7 @@ bool PlayEnhancedMetafile(std::span<const std::uint8_t> file, QPainter& painter,
   std::uint32_t type = 0;
   std::uint32_t signature = 0;
   std::int32_t bounds[4] = {};
-  if (!le::ReadU32(file, 0, type) || type != kHeader || !le::ReadU32(file, 40, signature) ||
+  if (!le::ReadU32(file, 0, type) || type != kEnhancedHeaderRecord || !le::ReadU32(file, 40, signature) ||
       signature != kEnhancedSignature)
     return false;
   for (std::size_t i = 0; i < 4; ++i) {
