@@ -1,0 +1,69 @@
+// The editor: the strip with its menus and tool bar, and the card in its own window.
+//
+//   plorvane [CARD] [--screenshot FILE]
+//
+// With --screenshot the editor starts as usual, writes a PNG picture of its windows once
+// start-up is done, and ends.
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "editor/main_form.h"
+#include "editor/resources/embedded_carriers.h"
+#include "editor/ui/main_window.h"
+#include "editor/ui/window_screenshot.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/qt_termination_signals.h"
+#include "platform/sdl/sdl_sound_devices.h"
+#include "support/memory_tuning.h"
+
+namespace {
+
+struct Arguments {
+  std::string card;
+  std::optional<QString> screenshot;
+};
+
+Arguments ReadArguments(const QStringList& arguments) {
+  Arguments read;
+  for (qsizetype at = 1; at < arguments.size(); ++at) {
+    if (arguments[at] == "--screenshot" && at + 1 < arguments.size()) {
+      read.screenshot = arguments[++at];
+    } else if (read.card.empty()) {
+      read.card = arguments[at].toStdString();
+    }
+  }
+  return read;
+}
+
+// Once the event loop runs, every window of the start-up has been shown.
+void ScreenshotAndEnd(const QString& path) {
+  QTimer::singleShot(0, [path] {
+    const bool written = plorvane::WriteWindowsScreenshot(path);
+    if (!written) std::fprintf(stderr, "plorvane: cannot write the screenshot %s\n", qPrintable(path));
+    QCoreApplication::exit(written ? 0 : 1);
+  });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace plorvane;
+  KeepLargeBuffersForReuse();
+  QApplication application(argc, argv);
+  const QtTerminationSignals termination;
+  const Arguments arguments = ReadArguments(QCoreApplication::arguments());
+  QtPlatform platform(std::make_unique<SdlSoundDevices>());
+  MainWindow window;
+  TForm1 form(platform, window, EmbeddedCarriers(),
+              EditorStart{QCoreApplication::applicationFilePath().toStdString(), arguments.card});
+  window.Attach(form);
+  // A failed start-up has shown its error.
+  if (!form.FormCreate()) return 1;
+  if (termination.Received()) return 0;
+  if (arguments.screenshot) ScreenshotAndEnd(*arguments.screenshot);
+  return QApplication::exec();
+}

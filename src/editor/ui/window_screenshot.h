@@ -1,0 +1,13 @@
+#pragma once
+// A picture of what the program shows: the screen area that its visible windows cover, read
+// back from the screen after every window has painted.
+
+#include <QString>
+
+namespace plorvane {
+
+// Writes the picture as a PNG file; false when nothing is shown, the screen cannot be read or
+// the file cannot be written.
+bool WriteWindowsScreenshot(const QString& path);
+
+}  // namespace plorvane
