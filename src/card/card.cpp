@@ -99,14 +99,14 @@ bool TZarvickV2::NewCard(const Picture* picture) {
   animations_->Clear();
   Redraw(true);
   CenterCardWindow();
-  saved_ = true;
+  SetSaved(true);
   SyncAboutPicture();
   return applied;
 }
 
 bool TZarvickV2::BeginChange() {
   last_error_ = msg::kOutOfMemory;
-  saved_ = false;
+  SetSaved(false);
   undo_data_.Clear();
   return SaveToStream(undo_data_);
 }
@@ -117,7 +117,7 @@ bool TZarvickV2::Undo() {
   undo_data_.Seek(0);
   if (!LoadFromStream(undo_data_)) return false;
   undo_data_.Assign(current.TakeBytes());
-  saved_ = false;
+  SetSaved(false);
   return true;
 }
 

@@ -66,8 +66,16 @@ class TZarvickV2 final : private WindowEventReceiver {
   // One level: undoing twice is a redo.
   bool Undo();
   [[nodiscard]] bool Saved() const { return saved_; }
-  void SetSaved(bool saved) { saved_ = saved; }
+  void SetSaved(bool saved) {
+    saved_ = saved;
+    if (OnChange) OnChange();
+  }
+  // Raised whenever the document is marked changed or saved (a change, Undo, New, Open, Save),
+  // so the editor can show the caption and the enabled states again.
+  std::function<void()> OnChange;
   [[nodiscard]] const std::string& FileName() const { return file_name_; }
+  // Where the next save proposes to write; the editor puts a new card in its card library.
+  void SetFileName(std::string file_name) { file_name_ = std::move(file_name); }
   // The file-name part of FileName.
   [[nodiscard]] std::string CardName() const;
 

@@ -51,7 +51,7 @@ bool TZarvickV2::SaveToExecutable(const std::string& file_name) {
     return false;
   }
   file_name_ = file_name;
-  saved_ = true;
+  SetSaved(true);
   return true;
 }
 
@@ -73,7 +73,7 @@ bool TZarvickV2::LoadFromFile(const std::string& file_name) {
   MemoryStream stream(std::move(bytes));
   if (!LoadFromStream(stream)) return false;
   file_name_ = file_name;
-  saved_ = true;
+  SetSaved(true);
   return true;
 }
 

@@ -31,7 +31,7 @@ void TZarvickV2::OnMouseMove(const MouseEvent& event) {
       window_->MoveTo({window.x + event.position.x - drag_start_.x, window.y + event.position.y - drag_start_.y});
     } else {
       SetHoverCursor(animations_->MouseAction(TSAG::kMousePress, at.x, at.y));
-      saved_ = false;
+      SetSaved(false);
     }
     return;
   }
