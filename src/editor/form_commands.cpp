@@ -1,0 +1,33 @@
+// The commands the main window runs itself: the window, stay-on-top, pause and lock, the exit,
+// and what the File, Edit and Animation menus show when they open.
+
+#include <filesystem>
+
+#include "editor/library_folders.h"
+#include "editor/main_form_impl.h"
+#include "editor/sound_commands.h"
+
+namespace plorvane {
+
+void TForm1::Impl::RegisterFormCommands() {
+  commands_.Register("File1", [this] { File1Click(); });
+  commands_.Register("Edit1", [this] { menus_.SetChecked("OnTop1", GetOnTop()); });
+  commands_.Register("Animations1", [this] {
+    menus_.SetChecked("Lock1", GetLock());
+    menus_.SetChecked("Paused1", GetPause());
+  });
+  commands_.Register("CentreCard1", [this] { card_->CenterCardWindow(); });
+  commands_.Register("OnTop1", [this] { SetOnTop(!GetOnTop()); });
+  commands_.Register("Paused1", [this] { SetPause(!GetPause()); });
+  commands_.Register("Lock1", [this] { SetLock(!GetLock()); });
+  commands_.Register("Exit1", [this] { ExitSystem(); });
+  RegisterSoundCommands(commands_, *this, menus_);
+  RegisterViewFolderCommands(commands_, *this, specs_);
+}
+
+void TForm1::Impl::File1Click() {
+  menus_.SetEnabled("Save1", documents_.CanSave());
+  menus_.SetEnabled("Print1", PrintCompanionPresent());
+}
+
+}  // namespace plorvane

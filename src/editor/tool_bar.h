@@ -1,0 +1,26 @@
+#pragma once
+// The 21 buttons of the main window's tool bar: where each sits, its hint and glyph, and the
+// menu command it runs.
+
+#include <array>
+#include <string_view>
+
+#include "editor/main_form.h"
+
+namespace plorvane {
+
+inline constexpr int kToolBarTop = 1;
+inline constexpr int kToolBarGap = 10;
+
+// The command a button runs, by the menu item's name; empty for button 18, whose link prompt
+// has no menu item of its own.
+std::string_view ToolButtonCommand(int tag);
+
+// The buttons in order with their place, translated hints, glyphs and cursors; all enabled and
+// up.
+std::array<ToolButtonState, TForm1::kToolButtonCount> BuildToolButtons();
+
+// The tool bar's client height: the buttons' height plus 2.
+constexpr int ToolBarClientHeight() { return TForm1::kToolButtonSide + 2; }
+
+}  // namespace plorvane
