@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <utility>
 
 #include "support/messages.h"
@@ -47,6 +49,28 @@ std::string FolderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// Creates a new file beside `path` under an unpredictable name, exclusively ours. The mode goes
+// through the user's umask as for any new file. -1 (and errno) on failure.
+int CreateTemporaryBeside(const std::string& path, unsigned mode, std::string& name) {
+  std::random_device random;
+  constexpr int kAttempts = 100;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    char suffix[24];
+    std::snprintf(suffix, sizeof suffix, "%08x%08x", random(), random());
+    name = FolderOf(path) + "/.plorvane-" + suffix;
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// The rename is only lasting once the folder's entry is on the disk too. Failing to sync the
+// folder leaves the new file in place, so it is not a failed write.
+void SyncFolderOf(const std::string& path) {
+  FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.valid()) (void)::fsync(folder.get());
+}
+
 }  // namespace
 
 FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::size_t max_bytes) {
@@ -68,11 +92,10 @@ FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& byt
 }
 
 FileResult WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes, unsigned mode) {
-  // mkstemp makes the name unpredictable and the file exclusively ours.
-  std::string temporary = FolderOf(path) + "/.plorvane-XXXXXX";
-  FileDescriptor fd(::mkstemp(temporary.data()));
+  std::string temporary;
+  FileDescriptor fd(CreateTemporaryBeside(path, mode, temporary));
   if (!fd.valid()) return errno == ENOSPC || errno == EDQUOT ? FileResult::kOutOfDiskSpace : FileResult::kInUse;
-  const bool written = WriteAllTo(fd.get(), bytes) && ::fchmod(fd.get(), mode) == 0 && ::fsync(fd.get()) == 0;
+  const bool written = WriteAllTo(fd.get(), bytes) && ::fsync(fd.get()) == 0;
   const bool closed = ::close(fd.release()) == 0;
   if (!written || !closed) {
     ::unlink(temporary.c_str());
@@ -82,6 +105,7 @@ FileResult WriteFileReplacing(const std::string& path, std::span<const std::uint
     ::unlink(temporary.c_str());
     return FileResult::kInUse;
   }
+  SyncFolderOf(path);
   return FileResult::kOk;
 }
 

@@ -23,7 +23,8 @@ enum class FileResult {
 FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                          std::size_t max_bytes = std::numeric_limits<std::size_t>::max());
 
-FileResult WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes, unsigned mode = 0644);
+// The new file gets `mode` less the user's umask, as any newly created file does.
+FileResult WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes, unsigned mode = 0666);
 
 // Copies a regular file over `target` the same way; the copy keeps the source's permission bits
 // (a card executable stays executable). False when the source cannot be read or the target

@@ -87,9 +87,10 @@ bool TZipBox::GetData(const TBoxItem* item, Stream& destination) {
 bool TZipBox::ExtractToFile(const TBoxItem* item, const std::string& file_name, bool overwrite) {
   last_error_ = msg::kUnexpectedError;
   if (!item) return false;
-  if (!overwrite && ::access(file_name.c_str(), F_OK) == 0) return true;
+  // A hostile name is refused whatever lies on the disk, so it never passes as "already there".
   last_error_ = msg::kUnknownFormat;
   if (!IsPlainFileName(item->pName)) return false;
+  if (!overwrite && ::access(file_name.c_str(), F_OK) == 0) return true;
   MemoryStream data;
   if (!GetData(item, data)) return false;
   const FileResult result = WriteFileReplacing(file_name, data.bytes());

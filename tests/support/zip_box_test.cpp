@@ -196,6 +196,10 @@ TEST_F(ZipBoxFileTest, ItemNamesThatLeaveTheFolderAreRefused) {
     EXPECT_FALSE(box.ExtractToFile(box.Items(0), folder_ / "out", true)) << name;
     EXPECT_EQ(box.LastError(), msg::kUnknownFormat);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "out"));
+    // Also when a file of that name is there and would be kept: the name is judged first.
+    std::ofstream(folder_ / "kept") << "old";
+    EXPECT_FALSE(box.ExtractToFile(box.Items(0), folder_ / "kept", false)) << name;
+    EXPECT_EQ(box.LastError(), msg::kUnknownFormat);
   }
 }
 
