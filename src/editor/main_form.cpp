@@ -54,7 +54,6 @@ TForm1::Impl::Impl(Platform& platform, MainWindowView& view, EditorCarriers carr
       carriers_(std::move(carriers)),
       start_(std::move(start)),
       splash_(std::make_unique<TCompactSplash>(platform)),
-      buttons_(BuildToolButtons()),
       documents_(*this, specs_, start_.own_executable),
       frames_(*this),
       helps_(*this, carriers_.support) {

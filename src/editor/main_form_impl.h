@@ -67,7 +67,8 @@ class TForm1::Impl final : public FormServices {
   std::unique_ptr<TCompactSplash> splash_;
   std::unique_ptr<TZarvickV2> card_;
   std::unique_ptr<THelp> help_;
-  std::array<ToolButtonState, kToolButtonCount> buttons_;
+  // Made at their step of the start-up.
+  std::array<ToolButtonState, kToolButtonCount> buttons_{};
   // What the busy state and the timer say of each button, before the command's existence.
   std::array<bool, kToolButtonCount> button_allowed_{};
   DialogSpecs specs_;

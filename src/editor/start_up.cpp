@@ -10,6 +10,7 @@
 #include "editor/main_form_impl.h"
 #include "editor/support_files.h"
 #include "editor/system_settings.h"
+#include "editor/tool_bar.h"
 #include "support/file_io.h"
 #include "support/paths.h"
 #include "support/scramble.h"
@@ -42,6 +43,7 @@ bool TForm1::Impl::FormCreate() {
     return false;
   }
 
+  buttons_ = BuildToolButtons();
   view_.Place({0, 0}, kStripWidth);
 
   card_->SetFileName(LibraryFolder("Zarvicks") + card_->CardName());
