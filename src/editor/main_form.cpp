@@ -68,7 +68,10 @@ TForm1::Impl::Impl(Platform& platform, MainWindowView& view, EditorCarriers carr
 }
 
 TForm1::Impl::~Impl() {
-  if (card_) LegacyReader().Attach(nullptr);
+  if (!card_) return;
+  // The menus go before the card does: its window must not keep showing one.
+  card_->Window().AttachPopupMenu(nullptr);
+  LegacyReader().Attach(nullptr);
 }
 
 void TForm1::Impl::SetBusy(bool busy) {
@@ -157,6 +160,8 @@ void TForm1::Impl::ExitSystem() {
   card_.reset();
   splash_->Detach();
   help_.reset();
+  // The menus outlive the card; from now on their items find no command to run.
+  commands_ = CommandSet();
   platform_.application().Terminate(0);
 }
 
