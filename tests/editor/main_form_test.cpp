@@ -2,7 +2,9 @@
 #include <filesystem>
 
 #include "editor_fixture.h"
+#include "card/card_format.h"
 #include "platform/headless/headless_card_window.h"
+#include "sound_files.h"
 
 namespace plorvane::test {
 namespace {
@@ -88,6 +90,37 @@ TEST_F(EditorTest, BusyDisablesMenusAndButtonsButStopAndPlay) {
   EXPECT_FALSE(form.GetBusy());
   EXPECT_TRUE(platform_.log().ContainsInOrder({"cursor busy", "cursor normal"}));
   EXPECT_EQ(platform_.dialogs().UnusedAnswers(), 1U);  // New on a saved card asks nothing
+}
+
+// Stop and Play follow the sound on the timer's tick, and busy leaves them as they are.
+TEST_F(EditorTest, TheTimerOffersStopAndPlayAsTheSoundAllows) {
+  TForm1& form = Start();
+  const auto button = [&form](int tag) { return form.ToolButtons()[static_cast<std::size_t>(tag - 1)]; };
+  form.Card().SetSoundType(kWaveSound);
+  form.Card().SetSoundData(WaveFile());
+  form.Timer1Timer();
+  EXPECT_TRUE(button(14).enabled);
+  EXPECT_FALSE(button(13).enabled);
+  form.iButtons_OnClick(14);
+  ASSERT_TRUE(form.Card().IsPlaying());
+  EXPECT_TRUE(button(14).enabled);  // until the next tick
+  form.Timer1Timer();
+  EXPECT_TRUE(button(13).enabled);
+  EXPECT_FALSE(button(14).enabled);
+  EXPECT_TRUE(ItemEnabled("&Sound", "St&op"));
+  EXPECT_FALSE(ItemEnabled("&Sound", "Pl&ay"));
+
+  // While a command runs the strip is not refreshed by the timer and Stop stays usable.
+  bool stop_usable_while_busy = false;
+  form.Card().OnChange = [&] {
+    if (!form.GetBusy()) return;
+    form.Timer1Timer();
+    stop_usable_while_busy = button(13).enabled && !button(1).enabled;
+  };
+  ASSERT_TRUE(Pick("F&rame > Collect&ion", "Classic"));
+  EXPECT_TRUE(stop_usable_while_busy);
+  form.iButtons_OnClick(13);
+  EXPECT_FALSE(form.Card().IsPlaying());
 }
 
 struct CloseCase {

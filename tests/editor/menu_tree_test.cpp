@@ -136,6 +136,14 @@ TEST_F(EditorTest, TheFrameMenuShowsTheSizeAndChecksTheStyleOfTheCard) {
   EXPECT_TRUE(frame.IsChecked(frame.IndexOf("P&ost-Modern")));
   EXPECT_FALSE(frame.IsChecked(frame.IndexOf("Cont&emporary")));
   EXPECT_FALSE(frame.IsChecked(frame.IndexOf("Tra&ditional")));
+
+  // Without a frame the styles are not offered; a collection brings a frame back.
+  form_->Card().SetSize(0);
+  EXPECT_FALSE(ItemEnabled("F&rame", "P&ost-Modern"));
+  EXPECT_EQ(Menu("F&rame").IndexOf("&Size [0]"), 2);
+  ASSERT_TRUE(Pick("F&rame > Collect&ion", "Silk"));
+  EXPECT_EQ(form_->Card().pSize(), 45);
+  EXPECT_TRUE(ItemEnabled("F&rame", "Tra&ditional"));
 }
 
 }  // namespace
