@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "animation/animation_group.h"
+#include "animation/saturating.h"
 
 namespace plorvane {
 namespace {
@@ -50,6 +51,10 @@ TSAN::OutlineStyle TSAG::OutlineFor(int index) const {
 }
 
 void TSAG::DrawAll() {
+  if (canvas_ != nullptr) DrawArea(Rect{0, 0, canvas_->width(), canvas_->height()}, *canvas_);
+}
+
+void TSAG::DrawArea(const Rect& area, Bitmap& target) {
   if (canvas_ == nullptr) return;
   for (int index = 0; index <= LastElement(); ++index) {
     TElementRec& element = elements_[static_cast<std::size_t>(index)];
@@ -57,7 +62,17 @@ void TSAG::DrawAll() {
     if (!GetAnimation(element.pID, animation) || animation->LoadingCount() > 0 || !element.Shown) continue;
     // The picture may have shrunk since the element was placed; it moves back onto it.
     ClampPosition(index, element.pX, element.pY);
-    animation->DrawElement(element, *canvas_, OutlineFor(index));
+    // Grown by the outline's pixel on each side.
+    const Rect box{SaturatingAdd(element.pX, -1), SaturatingAdd(element.pY, -1),
+                   SaturatingAdd(element.pX, std::int64_t{element.Width} + 1),
+                   SaturatingAdd(element.pY, std::int64_t{element.Height} + 1)};
+    if (box.right <= area.left || box.left >= area.right || box.bottom <= area.top || box.top >= area.bottom) {
+      continue;
+    }
+    TElementRec placed = element;
+    placed.pX = SaturatingAdd(element.pX, -std::int64_t{area.left});
+    placed.pY = SaturatingAdd(element.pY, -std::int64_t{area.top});
+    animation->DrawElement(placed, target, OutlineFor(index));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,8 +103,21 @@ class TSAG {
   // due elements and fires OnPaint when the picture changed. Nothing happens while Suspended or
   // during stream operations; while Paused only owed repaints are fired.
   void Tick();
-  // Advances every element whose interval has passed; true when any did.
+  // Advances every element whose interval has passed; true when any did. A due element's next
+  // interval counts from when this one was due, so late ticks do not slow it down; one that
+  // fell more than an interval behind (paused, suspended) starts again from now.
   bool AdvanceDue();
+  // The tick count at which the next element comes due (now when one already is), or none
+  // when no element will advance without a change.
+  [[nodiscard]] std::optional<std::uint32_t> NextAdvance() const;
+
+  // What changed on the canvas since the owner last asked: the rectangles of the elements that
+  // advanced, or everything after any other change (or when too many rectangles piled up).
+  struct CanvasChanges {
+    bool everything = false;
+    std::vector<Rect> areas;
+  };
+  CanvasChanges TakeChanges();
 
   // The bitmap the elements are drawn on (the card's picture layer); nullptr detaches it, and
   // without one nothing is drawn or hit. The bitmap must outlive its attachment.
@@ -111,6 +125,9 @@ class TSAG {
   [[nodiscard]] Bitmap* Canvas() const { return canvas_; }
   // Draws every Shown element in list order, each with the outline its selection calls for.
   void DrawAll();
+  // The same restricted to the elements that reach into `area` of the canvas, drawn on
+  // `target`, whose (0, 0) is the area's top-left.
+  void DrawArea(const Rect& area, Bitmap& target);
   // Keeps at least 10 pixels of the element on the canvas (all of it when smaller); true when
   // x and y needed no change.
   bool ClampPosition(int index, std::int32_t& x, std::int32_t& y) const;
@@ -180,6 +197,7 @@ class TSAG {
   int last_mouse_kind_ = kMouseHover;
   Point last_mouse_;
   int merge_base_ = 0;
+  CanvasChanges changes_;
   // The counts a stream being read announced, as last indexes.
   int declared_last_animation_ = -1;
   int declared_last_element_ = -1;

@@ -247,6 +247,7 @@ class TZarvickV2 final : private WindowEventReceiver {
   void DrawLabels(bool to_layer);
   void PaintWindow();
   void AnimationTick();
+  void RedrawArea(Rect area);
   [[nodiscard]] Point ToPicture(Point window_point) const;
   // The drag cursor over a movable animation in the editor, the card's cursor elsewhere.
   void SetHoverCursor(bool over_animation);

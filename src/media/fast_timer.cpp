@@ -26,13 +26,34 @@ bool TFastTimer::HasHandler() const {
   return static_cast<bool>(on_timer_);
 }
 
-std::chrono::milliseconds TFastTimer::TimeToTick(std::uint32_t start) const {
-  const int interval = interval_;
-  if (!enabled_ || interval <= 0 || !HasHandler()) return kPollStep;
-  // Unsigned difference: right across the wrap of the tick count.
-  const std::uint32_t elapsed = clock_.Milliseconds() - start;
-  if (elapsed > static_cast<std::uint32_t>(interval)) return std::chrono::milliseconds(0);
-  return std::chrono::milliseconds(static_cast<std::uint32_t>(interval) + 1 - elapsed);
+void TFastTimer::RestUntil(std::uint32_t tick_count) {
+  std::lock_guard lock(rest_mutex_);
+  rest_until_ = tick_count;
+}
+
+void TFastTimer::EndPassedRest(std::uint32_t now) {
+  std::lock_guard lock(rest_mutex_);
+  // Forgotten once passed, so it cannot seem to lie ahead again when the tick count wraps.
+  if (rest_until_ && static_cast<std::int32_t>(*rest_until_ - now) <= 0) rest_until_.reset();
+}
+
+std::uint32_t TFastTimer::Deadline(std::uint32_t last) const {
+  const auto interval = static_cast<std::uint32_t>(interval_.load());
+  // Strictly more than the interval, counted in whole milliseconds.
+  const std::uint32_t regular = last + interval + 1;
+  std::lock_guard lock(rest_mutex_);
+  if (!rest_until_) return regular;
+  // Differences from `last`, so the comparison holds across the wrap of the tick count.
+  const std::uint32_t rest = *rest_until_ - last;
+  if (static_cast<std::int32_t>(rest) <= 0) return regular;
+  return last + std::min(rest, 2 * interval + 1);
+}
+
+std::chrono::milliseconds TFastTimer::TimeToTick(std::uint32_t last) const {
+  if (!enabled_ || interval_ <= 0 || !HasHandler()) return kPollStep;
+  // Signed difference: right across the wrap of the tick count.
+  const auto left = static_cast<std::int32_t>(Deadline(last) - clock_.Milliseconds());
+  return std::chrono::milliseconds(std::max(left, 0));
 }
 
 void TFastTimer::Fire() const {
@@ -47,17 +68,21 @@ void TFastTimer::Fire() const {
 
 void TFastTimer::Run(const std::stop_token& stop) {
   const std::function<void()> tick = [this] { Fire(); };
+  // While disabled `last` stays, so the first tick after enabling may come at once.
+  std::uint32_t last = clock_.Milliseconds();
   while (!stop.stop_requested()) {
-    // While disabled the start stays, so the first tick after enabling may come at once.
-    const std::uint32_t start = clock_.Milliseconds();
     // Sleeps until the tick is due rather than waking every millisecond; a stop request ends
     // the wait at once.
-    for (auto wait = TimeToTick(start); wait.count() > 0; wait = TimeToTick(start)) {
+    for (auto wait = TimeToTick(last); wait.count() > 0; wait = TimeToTick(last)) {
       std::unique_lock lock(sleep_mutex_);
       if (sleep_.wait_for(lock, stop, wait, [] { return false; }) || stop.stop_requested()) return;
     }
     if (stop.stop_requested()) return;
+    const std::uint32_t due = Deadline(last) - 1;
     application_.Synchronize(tick, stop);
+    const std::uint32_t now = clock_.Milliseconds();
+    EndPassedRest(now);
+    last = now - due > static_cast<std::uint32_t>(interval_.load()) ? now : due;
   }
 }
 

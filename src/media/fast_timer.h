@@ -3,6 +3,10 @@
 // OnTimer always runs on the main thread, handed over through Application::Synchronize, so
 // whatever the handler touches needs no locking.
 //
+// Ticks keep to their schedule: each is due one interval after the previous one was due, not
+// after it ran, so a busy main thread does not stretch the interval; only a timer a whole
+// interval behind starts its schedule again from now.
+//
 // Destroying the timer withdraws a tick that is still waiting for the main thread and joins the
 // thread: no tick runs after the destructor returns. The destructor must not run inside OnTimer.
 
@@ -12,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <stop_token>
 #include <thread>
 
@@ -37,12 +42,19 @@ class TFastTimer {
   void SetInterval(int milliseconds);
   // An empty handler stops the ticks.
   void SetOnTimer(std::function<void()> handler);
+  // Called by the handler: it needs no tick before this tick count. Until then the timer
+  // leaves the main thread alone and ticks at that time instead, but after at most two
+  // intervals, so a change the handler could not foresee still gets its tick soon.
+  void RestUntil(std::uint32_t tick_count);
 
  private:
   void Run(const std::stop_token& stop);
-  // How long until a tick is due, `start` being when the timer last ticked or started: zero
-  // when due, one poll step while the timer cannot tick (disabled, no interval or handler).
-  [[nodiscard]] std::chrono::milliseconds TimeToTick(std::uint32_t start) const;
+  // The tick count at which the next tick fires, `last` being when the previous one was due.
+  [[nodiscard]] std::uint32_t Deadline(std::uint32_t last) const;
+  // How long until that: zero when due, one poll step while the timer cannot tick (disabled,
+  // no interval or handler).
+  [[nodiscard]] std::chrono::milliseconds TimeToTick(std::uint32_t last) const;
+  void EndPassedRest(std::uint32_t now);
   [[nodiscard]] bool HasHandler() const;
   // On the main thread.
   void Fire() const;
@@ -53,6 +65,8 @@ class TFastTimer {
   std::atomic<int> interval_{kMaxInterval};
   mutable std::mutex handler_mutex_;
   std::function<void()> on_timer_;
+  mutable std::mutex rest_mutex_;
+  std::optional<std::uint32_t> rest_until_;
   std::mutex sleep_mutex_;
   std::condition_variable_any sleep_;
   // Last, so the thread starts after everything it reads exists and ends before any of it goes.

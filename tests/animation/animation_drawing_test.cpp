@@ -148,6 +148,40 @@ TEST_F(AnimationDrawingTest, LaterElementsCoverEarlierOnes) {
   EXPECT_EQ(canvas_.GetPixel(4, 2), top.GetPixel(1, 2));
 }
 
+// The card repaints only the areas that changed: each must come out exactly as that part of a
+// full drawing, outlines, transparency and overlaps included.
+TEST_F(AnimationDrawingTest, AnAreaDrawsExactlyThatPartOfTheWholeDrawing) {
+  group_.SetEditable(true);
+  group_.SetOutlineMode(TSAG::kOutlineAll);
+  Place(PatternStrip(12, 12, 1), 12, [](TElementRec& e) { e.pX = e.pY = 4; });
+  Place(test::NoisyStrip(10, 8, 3), 10, [](TElementRec& e) {
+    e.pX = 11;
+    e.pY = 9;
+    e.pT = true;
+    e.pFH = true;
+  });
+  const int selected = Place(PatternStrip(8, 8, 2), 8, [](TElementRec& e) {
+    e.pX = 24;
+    e.pY = 20;
+    e.pSH = 30;
+    e.pD = 40;
+  });
+  group_.Select(selected);
+  TickAfter(40);
+  Redraw();
+  for (const Rect& area : {Rect{0, 0, 40, 40}, Rect{2, 4, 20, 18}, Rect{10, 8, 14, 12}, Rect{22, 18, 34, 30},
+                           Rect{30, 36, 40, 40}}) {
+    Bitmap patch;
+    ASSERT_TRUE(patch.Resize(area.width(), area.height(), kBackground));
+    group_.DrawArea(area, patch);
+    int differing = 0;
+    for (int y = 0; y < patch.height(); ++y) {
+      for (int x = 0; x < patch.width(); ++x) differing += patch.GetPixel(x, y) != canvas_.GetPixel(area.left + x, area.top + y);
+    }
+    EXPECT_EQ(differing, 0) << area.left << ", " << area.top << " to " << area.right << ", " << area.bottom;
+  }
+}
+
 TEST_F(AnimationDrawingTest, ElementsOffThePictureComeBackWithTenPixelsOnIt) {
   struct ClampCase {
     int side;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "animation/playback_fixture.h"
@@ -191,6 +192,92 @@ TEST_F(AnimationPlaybackTest, TickFromInsideItsRepaintDoesNothingAndLaterChanges
   EXPECT_TRUE(group_.Dirty());
   group_.Tick();
   EXPECT_EQ(paints_, 2);
+}
+
+// Ticks rarely come exactly when an element is due; the lateness of one frame must not delay
+// the next, or an element set to 40 ms runs at 40 ms plus a tick.
+TEST_F(AnimationPlaybackTest, LateTicksDoNotSlowTheElementDown) {
+  const struct {
+    std::uint32_t tick_step;
+    int ticks;
+    int advances;
+  } cases[] = {{1, 1000, 25}, {7, 142, 24}, {9, 111, 24}, {16, 62, 24}, {39, 25, 24}};
+  for (const auto& test : cases) {
+    group_.Clear();
+    const int element = Place(PatternStrip(4, 4, 2), 4, [](TElementRec& e) { e.pD = 40; });
+    const std::uint32_t started = Element(element).LastAdvance;
+    int advances = 0;
+    for (int tick = 0; tick < test.ticks; ++tick) {
+      const int before = Element(element).pI;
+      TickAfter(test.tick_step);
+      if (Element(element).pI != before) ++advances;
+    }
+    EXPECT_EQ(advances, test.advances) << "ticks every " << test.tick_step << " ms";
+    EXPECT_EQ(Element(element).LastAdvance, started + 40U * static_cast<std::uint32_t>(advances))
+        << "ticks every " << test.tick_step << " ms";
+  }
+}
+
+TEST_F(AnimationPlaybackTest, AnElementAWholeIntervalBehindStartsAgainFromNow) {
+  const int element = Place(PatternStrip(4, 4, 3), 4, [](TElementRec& e) { e.pD = 40; });
+  // 39 ms late: still on its beat, so the next frame is due 1 ms later.
+  TickAfter(79);
+  EXPECT_EQ(Element(element).pI, 2);
+  TickAfter(1);
+  EXPECT_EQ(Element(element).pI, 3);
+  // After a pause it does not race through the frames it missed.
+  group_.Paused = true;
+  TickAfter(500);
+  group_.Paused = false;
+  TickAfter(1);
+  EXPECT_EQ(Element(element).pI, 1);
+  EXPECT_EQ(Element(element).LastAdvance, clock_.Milliseconds());
+  TickAfter(39);
+  EXPECT_EQ(Element(element).pI, 1);
+  TickAfter(1);
+  EXPECT_EQ(Element(element).pI, 2);
+}
+
+TEST_F(AnimationPlaybackTest, NextAdvanceIsTheSoonestDueElement) {
+  EXPECT_EQ(group_.NextAdvance(), std::nullopt) << "no elements";
+  Place(PatternStrip(6, 6, 1), 6, [](TElementRec& e) { e.pD = 30; });
+  EXPECT_EQ(group_.NextAdvance(), std::nullopt) << "a single frame never changes";
+  const int slow = Place(PatternStrip(4, 4, 2), 4, [](TElementRec& e) { e.pD = 70; });
+  Place(PatternStrip(4, 4, 2), 4, [](TElementRec& e) { e.pD = 50; });
+  clock_.Advance(20);
+  EXPECT_EQ(group_.NextAdvance(), 50U);
+  clock_.Advance(40);
+  EXPECT_EQ(group_.NextAdvance(), 60U) << "already due";
+  group_.Tick();
+  EXPECT_EQ(group_.NextAdvance(), 70U);
+  // A still element on another frame is due at once.
+  group_.Paused = true;
+  Update(slow, [](TElementRec& e) { e.pI = 2; e.pD = 0; });
+  group_.Paused = false;
+  EXPECT_EQ(group_.NextAdvance(), clock_.Milliseconds());
+}
+
+TEST_F(AnimationPlaybackTest, ChangesListTheAdvancedElementsUntilTaken) {
+  const int fast = Place(PatternStrip(4, 4, 2), 4, [](TElementRec& e) {
+    e.pD = 40;
+    e.pX = 3;
+    e.pY = 5;
+  });
+  Place(PatternStrip(6, 6, 2), 6, [](TElementRec& e) { e.pD = 100; });
+  EXPECT_TRUE(group_.TakeChanges().everything) << "placing elements changes the group";
+  group_.Tick();
+  EXPECT_TRUE(group_.TakeChanges().everything) << "the placement's repaint is owed";
+
+  // Two ticks before the owner takes them: both advances are listed.
+  TickAfter(40);
+  TickAfter(40);
+  const TSAG::CanvasChanges changes = group_.TakeChanges();
+  EXPECT_FALSE(changes.everything);
+  EXPECT_EQ(changes.areas, (std::vector<Rect>{Rect{3, 5, 7, 9}, Rect{3, 5, 7, 9}}));
+  EXPECT_EQ(group_.TakeChanges().areas.size(), 0U);
+
+  Update(fast, [](TElementRec& e) { e.pX = 9; });
+  EXPECT_TRUE(group_.TakeChanges().everything) << "a change outside a tick";
 }
 
 }  // namespace

@@ -115,5 +115,46 @@ TEST_F(CardWindowTest, TimerTicksAnimationsOnTheMainThread) {
   EXPECT_GT(Window().present_count(), presents) << "the advanced element was repainted";
 }
 
+TEST_F(CardWindowTest, AnimationTicksPresentOnlyTheMovedElementsYetShowWhatAFullRedrawShows) {
+  // Overlapping, transparent, under the menu label, and (in the editor) one outlined.
+  const struct {
+    int x, y, interval;
+    bool transparent;
+  } placements[] = {{41, 40, 30, false}, {50, 47, 50, true}, {300, 311, 70, false}};
+  for (const auto& placement : placements) {
+    TSAN animation;
+    ASSERT_TRUE(animation.AssignStrip(NoisyStrip(60, 20, static_cast<std::uint32_t>(placement.x)), 20));
+    animation.SaveToFile(folder_.File("a.SAN"));
+    ASSERT_TRUE(card_->AddAnimation(folder_.File("a.SAN"))) << card_->LastError();
+    const int index = card_->Animations().GetCounts().elements - 1;
+    TElementRec element;
+    card_->Animations().GetElement(index, element);
+    element.pX = placement.x;
+    element.pY = placement.y;
+    element.pD = placement.interval;
+    element.pT = placement.transparent;
+    card_->Animations().SetElement(index, element);
+  }
+  card_->Redraw(true);
+  card_->Animations().Tick();  // the placements' own repaint
+  platform_.log().Clear();
+
+  for (int tick = 0; tick < 40; ++tick) {
+    platform_.clock().Advance(8);
+    card_->Animations().Tick();
+  }
+  int presents = 0;
+  for (const std::string& entry : platform_.log().Entries()) {
+    if (entry.find("present") == std::string::npos) continue;
+    ++presents;
+    const bool whole = entry.find("present 330x330") != std::string::npos || entry.find("present 430x430") != std::string::npos;
+    EXPECT_FALSE(whole) << entry;
+  }
+  EXPECT_GT(presents, 10);
+  const Bitmap ticked = Window().surface();
+  card_->Redraw(true);
+  EXPECT_EQ(ticked, Window().surface());
+}
+
 }  // namespace
 }  // namespace plorvane::test

@@ -91,11 +91,11 @@ TEST_F(FastTimerTest, TicksRunOnTheThreadThatDrainsTheQueueOnlyAfterMoreThanTheI
   ASSERT_EQ(ticks_, 1);
   EXPECT_EQ(tick_threads_[0], std::this_thread::get_id());
 
-  // The next interval counts from the time of the tick.
+  // The next interval counts from when the tick was due, not from when it came.
   const int reads = clock_.reads();
   ASSERT_TRUE(WaitForClockReads(reads));
   EXPECT_FALSE(application().WaitForPendingTask(kQuiet));
-  clock_.Set(22);
+  clock_.Set(21);
   ASSERT_TRUE(application().WaitForPendingTask(kPatience));
   EXPECT_EQ(application().RunPendingTasks(), 1);
   EXPECT_EQ(ticks_, 2);
@@ -150,6 +150,53 @@ TEST_F(FastTimerTest, TheClockMayWrapBetweenTicks) {
   ASSERT_TRUE(application().WaitForPendingTask(kPatience));
   application().RunPendingTasks();
   EXPECT_EQ(ticks_, 1);
+}
+
+// A main thread that runs the tick late must not push the following ticks back; one a whole
+// interval behind starts the schedule again instead of firing a burst.
+TEST_F(FastTimerTest, TicksKeepTheirScheduleUnlessAWholeIntervalBehind) {
+  const auto timer = StartedTimer(10);
+  const struct {
+    std::uint32_t quiet_until;  // the last time without a tick
+    std::uint32_t ran_at;       // when the main thread gets to the tick
+  } steps[] = {{10, 19}, {20, 21}, {30, 45}, {55, 56}};
+  for (const auto& step : steps) {
+    clock_.Set(step.quiet_until);
+    EXPECT_FALSE(application().WaitForPendingTask(kQuiet)) << "at " << step.quiet_until;
+    clock_.Set(step.quiet_until + 1);
+    ASSERT_TRUE(application().WaitForPendingTask(kPatience)) << "at " << step.quiet_until + 1;
+    clock_.Set(step.ran_at);
+    const int reads = clock_.reads();
+    EXPECT_EQ(application().RunPendingTasks(), 1);
+    ASSERT_TRUE(WaitForClockReads(reads, 2));
+  }
+  EXPECT_EQ(ticks_, 4);
+}
+
+TEST_F(FastTimerTest, ARestMovesTheNextTickButNoFurtherThanTwoIntervals) {
+  const auto timer = StartedTimer(10);
+  std::uint32_t rest_until = 0;
+  timer->SetOnTimer([&] {
+    ++ticks_;
+    timer->RestUntil(rest_until);
+  });
+  // A rest sooner than the interval brings the tick forward; one far off is cut to two
+  // intervals; one that has passed leaves the interval as it is.
+  const struct {
+    std::uint32_t quiet_until;
+    std::uint32_t rest_after;  // what this tick asks for
+  } steps[] = {{10, 14}, {13, 100}, {33, 0}, {43, 0}};
+  for (const auto& step : steps) {
+    clock_.Set(step.quiet_until);
+    EXPECT_FALSE(application().WaitForPendingTask(kQuiet)) << "at " << step.quiet_until;
+    clock_.Set(step.quiet_until + 1);
+    ASSERT_TRUE(application().WaitForPendingTask(kPatience)) << "at " << step.quiet_until + 1;
+    rest_until = step.rest_after;
+    const int reads = clock_.reads();
+    EXPECT_EQ(application().RunPendingTasks(), 1);
+    ASSERT_TRUE(WaitForClockReads(reads, 2));
+  }
+  EXPECT_EQ(ticks_, 4);
 }
 
 }  // namespace

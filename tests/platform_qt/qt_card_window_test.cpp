@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QTest>
 
 #include "platform/popup_menu.h"
@@ -69,6 +70,36 @@ TEST_F(QtCardWindowTest, AsksForPixelsOnlyWhileItHasNone) {
   const int asked = receiver_.paints;
   static_cast<void>(window_.grab());
   EXPECT_EQ(receiver_.paints, asked);
+}
+
+// Collects the parts Qt asks the window to paint.
+class PaintedRegion final : public QObject {
+ public:
+  QRegion painted;
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
+};
+
+TEST_F(QtCardWindowTest, PaintsOnlyThePartsPresentedSinceTheLastPaint) {
+  window_.SetClientSize({200, 200});
+  window_.Show();
+  PaintedRegion recorder;
+  window_.installEventFilter(&recorder);
+  const QRect everything(0, 0, 200, 200);
+  window_.Present(Filled(200, 200, kWhite), {0, 0});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.painted.contains(everything); }));
+
+  recorder.painted = QRegion();
+  window_.Present(Filled(10, 10, kBlack), {5, 5});
+  window_.Present(Filled(20, 8, kBlack), {150, 170});
+  const QRegion presented = QRegion(5, 5, 10, 10) + QRegion(150, 170, 20, 8);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return (recorder.painted & presented) == presented; }));
+  EXPECT_EQ(recorder.painted, presented);
+  EXPECT_EQ(QColor(window_.grab().toImage().pixel(155, 175)), QColor(Qt::black));
 }
 
 TEST_F(QtCardWindowTest, MovesItsClientAreaToTheScreenPoint) {

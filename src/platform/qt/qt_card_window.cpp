@@ -10,8 +10,8 @@
 namespace plorvane {
 namespace {
 
-// A 60 Hz screen.
-constexpr int kFrameMilliseconds = 16;
+// A 60 Hz screen: at most one paint per refresh.
+constexpr qint64 kFrameMilliseconds = 16;
 
 MouseEvent MouseEventOf(const QMouseEvent& event) {
   MouseEvent out;
@@ -74,11 +74,8 @@ QtCardWindow::QtCardWindow(WindowEventReceiver& receiver, WindowRole role, QtCur
   move(0, 0);
   cursor_viewer_ = cursors_.AddViewer([this](const QCursor& slot) { ShowCursorOf(slot); });
   frame_pacer_.setSingleShot(true);
-  frame_pacer_.setInterval(kFrameMilliseconds);
-  QObject::connect(&frame_pacer_, &QTimer::timeout, this, [this] {
-    update(dirty_);
-    dirty_ = QRegion();
-  });
+  frame_pacer_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&frame_pacer_, &QTimer::timeout, this, [this] { PaintPresented(); });
 }
 
 QtCardWindow::~QtCardWindow() { cursors_.RemoveViewer(cursor_viewer_); }
@@ -127,9 +124,22 @@ void QtCardWindow::Present(const Bitmap& pixels, Point at) {
     for (int x = 0; x < area.width(); ++x, from += 3) to[x] = qRgb(from[2], from[1], from[0]);
   }
   presented_ = true;
-  // Animation frames come faster than a screen refreshes: they are shown at its pace.
   dirty_ |= area;
-  if (!frame_pacer_.isActive()) frame_pacer_.start();
+  if (frame_pacer_.isActive()) return;
+  // Animation frames come faster than a screen refreshes, so paints keep to its pace; a frame
+  // presented after a quiet spell is painted at once.
+  const qint64 since = last_paint_.isValid() ? last_paint_.elapsed() : kFrameMilliseconds;
+  if (since >= kFrameMilliseconds) {
+    PaintPresented();
+  } else {
+    frame_pacer_.start(static_cast<int>(kFrameMilliseconds - since));
+  }
+}
+
+void QtCardWindow::PaintPresented() {
+  last_paint_.start();
+  update(dirty_);
+  dirty_ = QRegion();
 }
 
 void QtCardWindow::SetCursor(WindowCursor cursor) {
@@ -160,7 +170,8 @@ void QtCardWindow::paintEvent(QPaintEvent* event) {
   // The surface keeps what was presented; the core is asked only when it holds nothing yet.
   if (!presented_) receiver_.OnPaint();
   QPainter painter(this);
-  painter.drawImage(event->rect(), surface_, event->rect());
+  // Rectangle by rectangle: the bounding rectangle of scattered elements is most of the card.
+  for (const QRect& part : event->region()) painter.drawImage(part, surface_, part);
 }
 
 void QtCardWindow::mousePressEvent(QMouseEvent* event) {

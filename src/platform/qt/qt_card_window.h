@@ -2,6 +2,7 @@
 // The card window on Qt: a widget that shows the pixels the core presented, keeps exactly its
 // size, and hands the mouse and keyboard to the core.
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QRegion>
 #include <QTimer>
@@ -46,6 +47,8 @@ class QtCardWindow final : public QWidget, public CardWindow {
 
  private:
   void ShowCursorOf(const QCursor& slot);
+  // Asks Qt to paint what was presented since the last paint.
+  void PaintPresented();
 
   WindowEventReceiver& receiver_;
   QtCursors& cursors_;
@@ -59,6 +62,7 @@ class QtCardWindow final : public QWidget, public CardWindow {
   // What was presented and is not on the screen yet.
   QRegion dirty_;
   QTimer frame_pacer_;
+  QElapsedTimer last_paint_;
 };
 
 // The platform-neutral code of a Qt key (card_window.h), or 0 for keys the core does not use.
