@@ -10,7 +10,8 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
-#include <thread>
+
+#include "e2e/wait.h"
 
 extern char** environ;
 
@@ -62,17 +63,16 @@ ChildProcess::~ChildProcess() {
 }
 
 std::optional<int> ChildProcess::WaitForExit(std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (!exit_code_ && pid_ > 0) {
-    int status = 0;
-    const pid_t done = ::waitpid(pid_, &status, WNOHANG);
-    if (done == pid_) {
-      exit_code_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-      break;
-    }
-    if (std::chrono::steady_clock::now() >= deadline) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
+  if (pid_ <= 0) return std::nullopt;
+  WaitUntil(
+      [this] {
+        int status = 0;
+        if (!exit_code_ && ::waitpid(pid_, &status, WNOHANG) == pid_) {
+          exit_code_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        return exit_code_.has_value();
+      },
+      timeout);
   return exit_code_;
 }
 

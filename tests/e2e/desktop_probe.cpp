@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <sstream>
-#include <thread>
 
 #include "e2e/child_process.h"
 #include "graphics/bmp_codec.h"
@@ -21,21 +20,28 @@ std::vector<WindowId> ParseWindowIds(const std::string& text) {
   return ids;
 }
 
+std::vector<WindowId> SearchWindows(const std::string& search) {
+  // xdotool answers with a failing status while nothing matches.
+  const auto output = RunCommand("xdotool search --onlyvisible " + search + " 2>/dev/null");
+  return output ? ParseWindowIds(*output) : std::vector<WindowId>{};
+}
+
 std::vector<WindowId> PollForWindows(const std::string& search, std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    // xdotool answers with a failing status while nothing matches.
-    if (const auto output = RunCommand("xdotool search --onlyvisible " + search + " 2>/dev/null")) {
-      if (auto ids = ParseWindowIds(*output); !ids.empty()) return ids;
-    }
-    if (std::chrono::steady_clock::now() >= deadline) return {};
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
+  std::vector<WindowId> ids;
+  WaitUntil(
+      [&] {
+        ids = SearchWindows(search);
+        return !ids.empty();
+      },
+      timeout);
+  return ids;
 }
 
 void Xdotool(const std::string& arguments) { static_cast<void>(RunCommand("xdotool " + arguments)); }
 
 }  // namespace
+
+std::vector<WindowId> VisibleWindows(pid_t pid) { return SearchWindows("--pid " + std::to_string(pid)); }
 
 std::vector<WindowId> WaitForWindows(pid_t pid, std::chrono::milliseconds timeout) {
   return PollForWindows("--pid " + std::to_string(pid), timeout);
@@ -77,6 +83,16 @@ std::optional<Bitmap> Screenshot(const Rect& area) {
   Bitmap shot;
   if (!read || !ReadBmp(bytes, shot)) return std::nullopt;
   return shot;
+}
+
+std::optional<Bitmap> WaitForScreenshot(const Rect& area, const std::function<bool(const Bitmap&)>& wanted,
+                                        std::chrono::milliseconds timeout) {
+  return WaitFor(
+      [&] {
+        auto shot = Screenshot(area);
+        return shot && wanted(*shot) ? shot : std::nullopt;
+      },
+      timeout);
 }
 
 void MoveMouse(int x, int y) { Xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y)); }

@@ -5,10 +5,12 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "e2e/wait.h"
 #include "graphics/bitmap.h"
 #include "graphics/canvas.h"
 
@@ -16,14 +18,19 @@ namespace plorvane::e2e {
 
 using WindowId = unsigned long;
 
+// Visible windows of the process now.
+std::vector<WindowId> VisibleWindows(pid_t pid);
 // Visible windows of the process, once at least one is shown or the time is out.
-std::vector<WindowId> WaitForWindows(pid_t pid, std::chrono::milliseconds timeout);
+std::vector<WindowId> WaitForWindows(pid_t pid, std::chrono::milliseconds timeout = kPatience);
 // Visible windows whose title is exactly `title`, once one is shown or the time is out.
-std::vector<WindowId> WaitForTitledWindows(const std::string& title, std::chrono::milliseconds timeout);
+std::vector<WindowId> WaitForTitledWindows(const std::string& title, std::chrono::milliseconds timeout = kPatience);
 // The window's place and size on the screen.
 std::optional<Rect> Geometry(WindowId window);
 // The screen's pixels in `area`.
 std::optional<Bitmap> Screenshot(const Rect& area);
+// The first screenshot of `area` that `wanted` accepts; nothing when the time is out first.
+std::optional<Bitmap> WaitForScreenshot(const Rect& area, const std::function<bool(const Bitmap&)>& wanted,
+                                        std::chrono::milliseconds timeout = kPatience);
 
 void MoveMouse(int x, int y);
 void PressButton(int button);

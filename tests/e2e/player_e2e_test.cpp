@@ -2,10 +2,10 @@
 // answer the mouse and end as a user would see it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <map>
-#include <thread>
 
 #include "animation/animation_test_support.h"
 #include "card/card_format.h"
@@ -14,15 +14,19 @@
 #include "e2e/child_process.h"
 #include "e2e/desktop_probe.h"
 #include "e2e/virtual_display.h"
+#include "e2e/wait.h"
 
 namespace plorvane::e2e {
 namespace {
 
-using namespace std::chrono_literals;
 using test::ScratchFolder;
 
-constexpr auto kStartTime = 10s;
 constexpr int kNewCardSide = 430;
+constexpr int kNewCardFrame = 50;  // the new card's frame width
+constexpr Colour kOuterRing = MakeColour(58, 98, 151);
+
+// The card window once its first frame is painted: its outer ring shows at the left edge.
+bool ShowsTheFrame(const Bitmap& shot) { return shot.GetPixel(0, kNewCardSide / 2) == kOuterRing; }
 
 class PlayerTest : public ::testing::Test {
  protected:
@@ -55,7 +59,7 @@ class PlayerTest : public ::testing::Test {
   // The card window: the player's one visible window.
   std::optional<Rect> CardWindow(ChildProcess& player) {
     EXPECT_TRUE(player.started()) << std::strerror(player.start_error());
-    const auto windows = WaitForWindows(player.pid(), kStartTime);
+    const auto windows = WaitForWindows(player.pid());
     if (windows.size() != 1) return std::nullopt;
     window_ = windows[0];
     return Geometry(window_);
@@ -75,13 +79,42 @@ TEST_F(PlayerTest, NewCardShowsItsFramedPictureCentred) {
   EXPECT_EQ(window->left, (VirtualDisplay::kWidth - kNewCardSide) / 2);
   EXPECT_EQ(window->top, (VirtualDisplay::kHeight - kNewCardSide) / 2);
 
-  std::this_thread::sleep_for(300ms);  // the first paint
+  const struct {
+    Point at;
+    Colour colour;
+  } expected[] = {
+      {{0, 215}, kOuterRing}, {{49, 215}, MakeColour(98, 164, 253)}, {{429, 215}, kOuterRing}, {{215, 100}, kWhite}};
+  const auto painted = [&](const Bitmap& shot) {
+    return std::all_of(std::begin(expected), std::end(expected),
+                       [&](const auto& pixel) { return shot.GetPixel(pixel.at.x, pixel.at.y) == pixel.colour; });
+  };
+  // Once painted the card stays still, so a last look tells which pixel is wrong if none came.
+  WaitForScreenshot(*window, painted);
   const auto shot = Screenshot(*window);
   ASSERT_TRUE(shot.has_value());
-  EXPECT_EQ(shot->GetPixel(0, 215), MakeColour(58, 98, 151));
-  EXPECT_EQ(shot->GetPixel(49, 215), MakeColour(98, 164, 253));
-  EXPECT_EQ(shot->GetPixel(429, 215), MakeColour(58, 98, 151));
-  EXPECT_EQ(shot->GetPixel(215, 100), kWhite);
+  for (const auto& pixel : expected) {
+    EXPECT_EQ(shot->GetPixel(pixel.at.x, pixel.at.y), pixel.colour) << pixel.at.x << "," << pixel.at.y;
+  }
+}
+
+// Pixels that differ between two screenshots of the card window, inside and outside `element`
+// (in picture coordinates).
+struct Changes {
+  int inside = 0;
+  int outside = 0;
+};
+Changes CountChanges(const Bitmap& before, const Bitmap& after, const Rect& element) {
+  Changes changes;
+  for (int y = 0; y < before.height(); ++y) {
+    for (int x = 0; x < before.width(); ++x) {
+      if (before.GetPixel(x, y) == after.GetPixel(x, y)) continue;
+      const int px = x - kNewCardFrame;
+      const int py = y - kNewCardFrame;
+      const bool inside = px >= element.left && px < element.right && py >= element.top && py < element.bottom;
+      ++(inside ? changes.inside : changes.outside);
+    }
+  }
+  return changes;
 }
 
 TEST_F(PlayerTest, MovingAnimationChangesOnlyInsideItsElement) {
@@ -102,24 +135,20 @@ TEST_F(PlayerTest, MovingAnimationChangesOnlyInsideItsElement) {
   auto player = Play(card);
   const auto window = CardWindow(*player);
   ASSERT_TRUE(window.has_value());
-  std::this_thread::sleep_for(300ms);
-  const auto first = Screenshot(*window);
-  std::this_thread::sleep_for(150ms);
-  const auto second = Screenshot(*window);
-  ASSERT_TRUE(first && second);
+  const auto first = WaitForScreenshot(*window, ShowsTheFrame);
+  ASSERT_TRUE(first.has_value()) << "the card was never painted";
 
-  const int frame = 50;  // the new card's frame width
-  int changed_inside = 0;
+  // Screenshots come at growing spacing until one shows another frame of the element, so the
+  // test never samples in step with the animation's cycle; every one must match outside it.
+  int screenshots = 0;
   int changed_outside = 0;
-  for (int y = 0; y < first->height(); ++y) {
-    for (int x = 0; x < first->width(); ++x) {
-      if (first->GetPixel(x, y) == second->GetPixel(x, y)) continue;
-      const bool inside = x >= frame + kElement.left && x < frame + kElement.right && y >= frame + kElement.top &&
-                          y < frame + kElement.bottom;
-      ++(inside ? changed_inside : changed_outside);
-    }
-  }
-  EXPECT_GT(changed_inside, 0);
+  const auto moved = WaitForScreenshot(*window, [&](const Bitmap& shot) {
+    const Changes changes = CountChanges(*first, shot, kElement);
+    ++screenshots;
+    changed_outside = std::max(changed_outside, changes.outside);
+    return changes.inside > 0;
+  });
+  EXPECT_TRUE(moved.has_value()) << "the element looked the same in " << screenshots << " screenshots";
   EXPECT_EQ(changed_outside, 0);
 }
 
@@ -131,8 +160,11 @@ TEST_F(PlayerTest, LeftDragMovesTheWindowByTheMouseMovement) {
   PressButton(1);
   MoveMouse(before->left + 240, before->top + 170);
   ReleaseButton(1);
-  std::this_thread::sleep_for(200ms);
-  const auto after = Geometry(window_);
+  std::optional<Rect> after;
+  WaitUntil([&] {
+    after = Geometry(window_);
+    return after && after->left != before->left;
+  });
   ASSERT_TRUE(after.has_value());
   EXPECT_EQ(after->left, before->left + 40);
   EXPECT_EQ(after->top, before->top - 30);
@@ -146,15 +178,15 @@ TEST_F(PlayerTest, RightClickOpensTheMenuAndExitEndsThePlayer) {
   MoveMouse(window->left + 200, window->top + 200);
   Click(3);
   // The menu is a second window of the player.
-  const auto deadline = std::chrono::steady_clock::now() + kStartTime;
   std::vector<WindowId> windows;
-  while (windows.size() < 2 && std::chrono::steady_clock::now() < deadline) {
-    windows = WaitForWindows(player->pid(), 1s);
-  }
+  WaitUntil([&] {
+    windows = VisibleWindows(player->pid());
+    return windows.size() >= 2;
+  });
   ASSERT_EQ(windows.size(), 2U) << "no menu appeared";
   PressKey("Up");  // from the bottom: "Exit"
   PressKey("Return");
-  EXPECT_EQ(player->WaitForExit(kStartTime), 0);
+  EXPECT_EQ(player->WaitForExit(kPatience), 0);
 }
 
 TEST_F(PlayerTest, CorruptCardShowsTheErrorBoxAndNoCardWindow) {
@@ -164,16 +196,16 @@ TEST_F(PlayerTest, CorruptCardShowsTheErrorBoxAndNoCardWindow) {
   test::WriteBytes(folder_.File("corrupt.exe"), bytes);
   ::chmod(folder_.File("corrupt.exe").c_str(), 0755);
   auto player = Play(folder_.File("corrupt.exe"));
-  const auto boxes = WaitForTitledWindows("Error", kStartTime);
+  const auto boxes = WaitForTitledWindows("Error");
   ASSERT_EQ(boxes.size(), 1U);
-  const auto windows = WaitForWindows(player->pid(), 1s);
-  for (const WindowId window : windows) {
+  // The player shows the box instead of the card, never after it.
+  for (const WindowId window : VisibleWindows(player->pid())) {
     const auto geometry = Geometry(window);
     ASSERT_TRUE(geometry.has_value());
     EXPECT_NE(geometry->width(), kNewCardSide) << "a card window appeared";
   }
   PressKey("Return");
-  EXPECT_EQ(player->WaitForExit(kStartTime), 1);
+  EXPECT_EQ(player->WaitForExit(kPatience), 1);
 }
 
 TEST_F(PlayerTest, CopyUnderAnotherNameStillPlays) {
@@ -187,14 +219,10 @@ TEST_F(PlayerTest, CopyUnderAnotherNameStillPlays) {
 
 // The disk audio driver writes what it plays into a file; silence is one repeated byte value.
 bool SoundWasWritten(const std::string& file) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const auto bytes = test::FileBytes(file);
-    if (bytes.size() > 4096 && std::any_of(bytes.begin(), bytes.end(), [&](std::uint8_t b) { return b != bytes[0]; })) {
-      return true;
-    }
-    std::this_thread::sleep_for(100ms);
-  }
-  return false;
+  return WaitForFile(file, [](const std::vector<std::uint8_t>& bytes) {
+           return bytes.size() > 4096 &&
+                  std::any_of(bytes.begin(), bytes.end(), [&](std::uint8_t b) { return b != bytes[0]; });
+         }).has_value();
 }
 
 TEST_F(PlayerTest, WaveAndMidiCardsPlayTheirSound) {

@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <array>
 #include <cstdlib>
+
+#include "e2e/display_start_lock.h"
+#include "e2e/wait.h"
 
 namespace plorvane::e2e {
 namespace {
@@ -36,22 +38,6 @@ class Pipe {
   bool ok_ = false;
 };
 
-// Held while a server starts: two servers starting at once can pick the same display number.
-class StartLock {
- public:
-  StartLock() : fd_(::open("/tmp/plorvane-virtual-display.lock", O_CREAT | O_RDWR | O_CLOEXEC, 0666)) {
-    if (fd_ >= 0) ::flock(fd_, LOCK_EX);
-  }
-  ~StartLock() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  StartLock(const StartLock&) = delete;
-  StartLock& operator=(const StartLock&) = delete;
-
- private:
-  int fd_;
-};
-
 // The line the server writes once it accepts connections; empty when none came in time.
 std::string ReadLine(int fd, int timeout_ms) {
   std::string line;
@@ -69,7 +55,7 @@ std::string ReadLine(int fd, int timeout_ms) {
 VirtualDisplay::VirtualDisplay() {
   // The server picks a free display number itself and writes it to the pipe when it is ready;
   // one server starts at a time, so tests running side by side never share a display.
-  const StartLock lock;
+  const DisplayStartLock lock;
   Pipe pipe;
   if (!pipe.ok()) return;
   ::fcntl(pipe.read_end(), F_SETFD, FD_CLOEXEC);
@@ -78,7 +64,7 @@ VirtualDisplay::VirtualDisplay() {
       "/usr/bin/Xvfb",
       std::vector<std::string>{"-displayfd", std::to_string(pipe.write_end()), "-screen", "0", size, "-nolisten", "tcp"});
   pipe.CloseWriteEnd();
-  const std::string number = ReadLine(pipe.read_end(), 10000);
+  const std::string number = ReadLine(pipe.read_end(), static_cast<int>(kPatience.count()));
   if (number.empty()) return;
   name_ = ":" + number;
   ::setenv("DISPLAY", name_.c_str(), 1);
