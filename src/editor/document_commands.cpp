@@ -4,6 +4,7 @@
 
 #include "card/card.h"
 #include "editor/library_folders.h"
+#include "editor/system_settings.h"
 #include "support/translate.h"
 
 namespace plorvane {
@@ -29,7 +30,7 @@ bool DocumentCommands::OkForOpen() {
   TZarvickV2& card = form_.card();
   if (card.Saved()) return true;
   MessageRequest question;
-  question.caption = "Plorvane";
+  question.caption = std::string(kApplicationTitle);
   question.text = Translate("Save Changes to") + " " + card.CardName() + "?";
   question.icon = MessageIcon::kWarning;
   question.buttons = MessageButtons::kYesNoCancel;

@@ -10,6 +10,7 @@
 #include "support/help.h"
 #include "support/paths.h"
 #include "support/scramble.h"
+#include "editor/system_settings.h"
 #include "support/translate.h"
 
 namespace plorvane {
@@ -42,7 +43,7 @@ void HelpCommands::OpenWebPage(std::string_view scrambled_address) {
 void HelpCommands::ExtractSupportFiles2Click() {
   BusyScope busy(form_);
   MessageRequest question;
-  question.caption = "Plorvane";
+  question.caption = std::string(kApplicationTitle);
   question.text = Translate("Extract Support Files") + "?";
   question.icon = MessageIcon::kWarning;
   question.buttons = MessageButtons::kOkCancel;

@@ -14,12 +14,11 @@
 #include "editor/help_commands.h"
 #include "editor/main_form.h"
 #include "editor/menu_commands.h"
+#include "editor/system_settings.h"
 #include "media/compact_splash.h"
 #include "support/help.h"
 
 namespace plorvane {
-
-inline constexpr std::string_view kApplicationTitle = "Plorvane";
 
 class TForm1::Impl final : public FormServices {
  public:

@@ -5,11 +5,6 @@
 #include "support/paths.h"
 
 namespace plorvane {
-namespace {
-
-constexpr std::string_view kApplicationTitle = "Plorvane";
-
-}  // namespace
 
 std::string INIbaseFileName(std::string_view extension) {
   return Paths().SettingsFolder("Settings") + std::string(kApplicationTitle) + "." + std::string(extension);

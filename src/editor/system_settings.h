@@ -6,6 +6,8 @@
 
 namespace plorvane {
 
+// The program's name: the caption's end, the settings file's name, the help set's name.
+inline constexpr std::string_view kApplicationTitle = "Plorvane";
 inline constexpr std::string_view kEditorVersion = "2.00.1390";
 // The version of the library files this program brings.
 inline constexpr std::string_view kSupportFilesVersion = "2.00.1381";
