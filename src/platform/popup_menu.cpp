@@ -5,12 +5,26 @@
 namespace plorvane {
 
 int PopupMenu::AddItem(std::string caption, std::function<void()> on_click) {
-  items_.push_back(Item{std::move(caption), true, false, std::move(on_click)});
+  Item item;
+  item.caption = std::move(caption);
+  item.on_click = std::move(on_click);
+  items_.push_back(std::move(item));
   return Count() - 1;
 }
 
 int PopupMenu::AddSeparator() {
-  items_.push_back(Item{std::string(kSeparatorCaption), true, true, {}});
+  Item item;
+  item.caption = std::string(kSeparatorCaption);
+  item.separator = true;
+  items_.push_back(std::move(item));
+  return Count() - 1;
+}
+
+int PopupMenu::AddSubmenu(std::string caption) {
+  Item item;
+  item.caption = std::move(caption);
+  item.submenu = std::make_unique<PopupMenu>();
+  items_.push_back(std::move(item));
   return Count() - 1;
 }
 
@@ -38,6 +52,31 @@ bool PopupMenu::IsSeparator(int index) const {
   return item && item->separator;
 }
 
+MenuMark PopupMenu::Mark(int index) const {
+  const Item* item = Find(index);
+  return item ? item->mark : MenuMark::kNone;
+}
+
+bool PopupMenu::IsChecked(int index) const {
+  const Item* item = Find(index);
+  return item && item->checked;
+}
+
+std::string_view PopupMenu::Shortcut(int index) const {
+  const Item* item = Find(index);
+  return item ? std::string_view(item->shortcut) : std::string_view();
+}
+
+PopupMenu* PopupMenu::Submenu(int index) {
+  Item* item = Find(index);
+  return item ? item->submenu.get() : nullptr;
+}
+
+const PopupMenu* PopupMenu::Submenu(int index) const {
+  const Item* item = Find(index);
+  return item ? item->submenu.get() : nullptr;
+}
+
 int PopupMenu::IndexOf(std::string_view caption) const {
   for (int i = 0; i < Count(); ++i) {
     if (items_[static_cast<std::size_t>(i)].caption == caption) return i;
@@ -59,9 +98,30 @@ bool PopupMenu::SetEnabled(int index, bool enabled) {
   return true;
 }
 
+bool PopupMenu::SetMark(int index, MenuMark mark) {
+  Item* item = Find(index);
+  if (!item) return false;
+  item->mark = mark;
+  return true;
+}
+
+bool PopupMenu::SetChecked(int index, bool checked) {
+  Item* item = Find(index);
+  if (!item) return false;
+  item->checked = checked;
+  return true;
+}
+
+bool PopupMenu::SetShortcut(int index, std::string shortcut) {
+  Item* item = Find(index);
+  if (!item) return false;
+  item->shortcut = std::move(shortcut);
+  return true;
+}
+
 bool PopupMenu::Activate(int index) {
   const Item* item = Find(index);
-  if (!item || item->separator || !item->enabled || !item->on_click) return false;
+  if (!item || item->separator || item->submenu || !item->enabled || !item->on_click) return false;
   // A copy, because "Exit" and "Edit" destroy the card that owns this menu while running.
   const std::function<void()> handler = item->on_click;
   handler();

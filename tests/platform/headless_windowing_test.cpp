@@ -39,7 +39,7 @@ TEST(HeadlessWindowingTest, RightClickShowsTheAttachedMenuAndPicksOnlyEnabledIte
   const int play = menu.AddItem("Play", [&] { clicked.push_back("Play"); });
   menu.AddSeparator();
   menu.AddItem("Exit", [&] { clicked.push_back("Exit"); });
-  menu.SetEnabled(play, false);
+  menu.OnOpen = [&] { menu.SetEnabled(play, false); };  // decided as the menu opens
   window->AttachPopupMenu(&menu);
 
   platform.windowing().ScriptMenuPick("Play");

@@ -43,6 +43,38 @@ TEST(PopupMenuTest, SeparatorsCarryTheDashCaption) {
   EXPECT_EQ(menu.Caption(5), "");
 }
 
+TEST(PopupMenuTest, SubmenusMarksAndShortcutsBelongToTheirItem) {
+  PopupMenu bar;
+  const int frame = bar.AddSubmenu("F&rame");
+  PopupMenu* styles = bar.Submenu(frame);
+  ASSERT_NE(styles, nullptr);
+  bool ran = false;
+  const int love = styles->AddItem("Love", [&] { ran = true; });
+  ASSERT_TRUE(styles->SetMark(love, MenuMark::kRadio));
+  ASSERT_TRUE(styles->SetChecked(love, true));
+  ASSERT_TRUE(styles->SetShortcut(love, "Ctrl+F3"));
+
+  EXPECT_EQ(bar.Submenu(frame), styles);  // stable while the bar grows
+  bar.AddItem("&Help", [] {});
+  EXPECT_EQ(bar.Submenu(frame), styles);
+  EXPECT_EQ(bar.Submenu(1), nullptr);
+  EXPECT_FALSE(bar.Activate(frame));  // a submenu item only opens its menu
+  EXPECT_EQ(styles->Mark(love), MenuMark::kRadio);
+  EXPECT_TRUE(styles->IsChecked(love));
+  EXPECT_EQ(styles->Shortcut(love), "Ctrl+F3");
+  EXPECT_EQ(bar.Mark(frame), MenuMark::kNone);
+  EXPECT_EQ(bar.Shortcut(7), "");
+  EXPECT_FALSE(styles->SetMark(3, MenuMark::kCheck));
+
+  int opened = 0;
+  styles->OnOpen = [&] { ++opened; };
+  styles->Opening();
+  bar.Opening();  // no OnOpen: nothing to run
+  EXPECT_EQ(opened, 1);
+  EXPECT_TRUE(styles->Activate(love));
+  EXPECT_TRUE(ran);
+}
+
 TEST(PopupMenuTest, HandlerMayDestroyItsMenu) {
   auto menu = std::make_unique<PopupMenu>();
   bool ran = false;

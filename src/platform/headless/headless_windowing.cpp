@@ -14,6 +14,7 @@ std::unique_ptr<CardWindow> HeadlessWindowing::CreateCardWindow(WindowEventRecei
 }
 
 void HeadlessWindowing::ShowPopupMenu(PopupMenu& menu, Point screen_position) {
+  menu.Opening();
   ShownMenu shown;
   shown.screen_position = screen_position;
   for (int i = 0; i < menu.Count(); ++i) {

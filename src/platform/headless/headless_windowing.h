@@ -1,6 +1,6 @@
 #pragma once
-// Card windows and popup menus without a display. Every menu shown is recorded as it looked at
-// that moment; scripted picks are applied in order, one per menu shown.
+// Card windows and popup menus without a display. Every menu shown runs its OnOpen and is
+// recorded as it looked then; scripted picks are applied in order, one per menu shown.
 
 #include <deque>
 #include <string>

@@ -1,10 +1,10 @@
 #pragma once
 // Card windows and popup menus on Qt.
 
-#include <QMenu>
 #include <memory>
 
 #include "platform/qt/qt_cursors.h"
+#include "platform/qt/qt_menus.h"
 #include "platform/windowing.h"
 
 namespace plorvane {
@@ -19,10 +19,5 @@ class QtWindowing final : public Windowing {
  private:
   QtCursors& cursors_;
 };
-
-// The menu's items as Qt actions, each carrying its item's index; separators carry none.
-void FillMenu(QMenu& target, const PopupMenu& menu);
-// The item index the picked action stands for, or -1 (no pick, or a separator).
-int PickedIndex(const QAction* picked);
 
 }  // namespace plorvane
