@@ -48,6 +48,21 @@ class FastTimerTest : public testing::Test {
     return true;
   }
 
+  // No tick while the clock shows `quiet_until`, one as soon as it shows the next millisecond.
+  ::testing::AssertionResult TicksRightAfter(std::uint32_t quiet_until) {
+    clock_.Set(quiet_until);
+    if (application().WaitForPendingTask(kQuiet)) return ::testing::AssertionFailure() << "ticked at " << quiet_until;
+    clock_.Set(quiet_until + 1);
+    if (!application().WaitForPendingTask(kPatience)) return ::testing::AssertionFailure() << "no tick at " << quiet_until + 1;
+    return ::testing::AssertionSuccess();
+  }
+  // Runs the waiting tick and lets the timer's thread plan the next one.
+  void RunTheTick() {
+    const int reads = clock_.reads();
+    EXPECT_EQ(application().RunPendingTasks(), 1);
+    EXPECT_TRUE(WaitForClockReads(reads, 2));
+  }
+
   // A timer that counts its ticks and has taken its start time at clock 0.
   std::unique_ptr<TFastTimer> StartedTimer(int interval) {
     clock_.Set(0);
@@ -161,14 +176,9 @@ TEST_F(FastTimerTest, TicksKeepTheirScheduleUnlessAWholeIntervalBehind) {
     std::uint32_t ran_at;       // when the main thread gets to the tick
   } steps[] = {{10, 19}, {20, 21}, {30, 45}, {55, 56}};
   for (const auto& step : steps) {
-    clock_.Set(step.quiet_until);
-    EXPECT_FALSE(application().WaitForPendingTask(kQuiet)) << "at " << step.quiet_until;
-    clock_.Set(step.quiet_until + 1);
-    ASSERT_TRUE(application().WaitForPendingTask(kPatience)) << "at " << step.quiet_until + 1;
+    ASSERT_TRUE(TicksRightAfter(step.quiet_until));
     clock_.Set(step.ran_at);
-    const int reads = clock_.reads();
-    EXPECT_EQ(application().RunPendingTasks(), 1);
-    ASSERT_TRUE(WaitForClockReads(reads, 2));
+    RunTheTick();
   }
   EXPECT_EQ(ticks_, 4);
 }
@@ -187,14 +197,9 @@ TEST_F(FastTimerTest, ARestMovesTheNextTickButNoFurtherThanTwoIntervals) {
     std::uint32_t rest_after;  // what this tick asks for
   } steps[] = {{10, 14}, {13, 100}, {33, 0}, {43, 0}};
   for (const auto& step : steps) {
-    clock_.Set(step.quiet_until);
-    EXPECT_FALSE(application().WaitForPendingTask(kQuiet)) << "at " << step.quiet_until;
-    clock_.Set(step.quiet_until + 1);
-    ASSERT_TRUE(application().WaitForPendingTask(kPatience)) << "at " << step.quiet_until + 1;
+    ASSERT_TRUE(TicksRightAfter(step.quiet_until));
     rest_until = step.rest_after;
-    const int reads = clock_.reads();
-    EXPECT_EQ(application().RunPendingTasks(), 1);
-    ASSERT_TRUE(WaitForClockReads(reads, 2));
+    RunTheTick();
   }
   EXPECT_EQ(ticks_, 4);
 }
