@@ -4,6 +4,7 @@
 #include <new>
 
 #include "card/card.h"
+#include "platform/qt/qt_display_choice.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/sdl/sdl_sound_devices.h"
 #include "support/memory_tuning.h"
@@ -13,6 +14,7 @@
 int main(int argc, char** argv) {
   using namespace plorvane;
   KeepLargeBuffersForReuse();
+  ChooseDisplayPlatform();
   QApplication application(argc, argv);
   QtPlatform platform(std::make_unique<SdlSoundDevices>());
   std::unique_ptr<TZarvickV2> card;
