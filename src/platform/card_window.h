@@ -90,6 +90,8 @@ class CardWindow {
   virtual void SetCursor(WindowCursor cursor) = 0;
   // The caption of a dialog window; borderless windows show none.
   virtual void SetTitle(const std::string& title) = 0;
+  // Tool windows can stay above the other windows of the desktop.
+  virtual void SetStayOnTop(bool on_top) = 0;
 };
 
 }  // namespace plorvane

@@ -15,4 +15,10 @@ MessageAnswer CancellingAnswer(MessageButtons buttons) {
   return MessageAnswer::kCancel;
 }
 
+void KeepEffects(Font& chosen, const Font& initial) {
+  chosen.underline = initial.underline;
+  chosen.strikeout = initial.strikeout;
+  chosen.colour = initial.colour;
+}
+
 }  // namespace plorvane

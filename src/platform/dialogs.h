@@ -6,6 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "graphics/colour.h"
+#include "platform/font.h"
+
 namespace plorvane {
 
 enum class MessageIcon { kInformation, kWarning, kError, kQuestion };
@@ -67,7 +70,16 @@ class Dialogs {
   // A one-line input box: the text typed, or nothing when cancelled.
   virtual std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                               const std::string& default_text) = 0;
+  // The colour chosen, or nothing when cancelled. `full_open` also shows the part in which the
+  // user mixes colours of their own.
+  virtual std::optional<Colour> ChooseColour(Colour initial, bool full_open) = 0;
+  // The font chosen, or nothing when cancelled. Without effects the user picks face, size and
+  // style only; underline, strikeout and colour stay as `initial` has them.
+  virtual std::optional<Font> ChooseFont(const Font& initial, bool show_effects) = 0;
 };
+
+// A font dialog without effects changes neither underline, strikeout nor colour.
+void KeepEffects(Font& chosen, const Font& initial);
 
 // The answer of a box closed without pressing a button.
 MessageAnswer CancellingAnswer(MessageButtons buttons);

@@ -14,6 +14,7 @@ struct Font {
   bool italic = false;
   bool underline = false;
   Colour colour = kBlack;
+  bool strikeout = false;
 
   friend bool operator==(const Font&, const Font&) = default;
 };

@@ -11,6 +11,8 @@ class Screen {
   virtual ~Screen() = default;
   [[nodiscard]] virtual PixelSize Size() const = 0;
   [[nodiscard]] virtual Point MousePosition() const = 0;
+  // The colour shown at a screen point; black where the screen cannot be read.
+  [[nodiscard]] virtual Colour PixelAt(Point screen_point) const = 0;
 };
 
 }  // namespace plorvane

@@ -64,5 +64,39 @@ TEST(HeadlessDialogsTest, LogKeepsTheOrderAcrossServices) {
   EXPECT_EQ(platform.dialogs().error_boxes(), (std::vector<ErrorBoxRecord>{{"Error", "File not found"}}));
 }
 
+TEST(HeadlessDialogsTest, ColourAndFontDialogsAnswerAsScriptedAndKeepEffectsWhenTheyAreLeftOut) {
+  HeadlessPlatform platform;
+  HeadlessDialogs& dialogs = platform.dialogs();
+  const Font memo{"Arial", 10, false, false, true, MakeColour(0, 0, 255), true};
+  const Font chosen{"Serif", 14, true, true, false, MakeColour(255, 0, 0), false};
+  dialogs.ScriptColourAnswer(MakeColour(1, 2, 3));
+  dialogs.ScriptFontAnswer(chosen);
+  dialogs.ScriptFontAnswer(chosen);
+
+  EXPECT_EQ(dialogs.ChooseColour(kWhite, true), MakeColour(1, 2, 3));
+  EXPECT_EQ(dialogs.ChooseColour(kBlack, false), std::nullopt) << "unscripted: cancelled";
+  EXPECT_EQ(dialogs.ChooseFont(memo, true), chosen);
+  const std::optional<Font> plain = dialogs.ChooseFont(memo, false);
+  ASSERT_TRUE(plain.has_value());
+  EXPECT_EQ(*plain, (Font{"Serif", 14, true, true, true, MakeColour(0, 0, 255), true}));
+  EXPECT_EQ(dialogs.ChooseFont(memo, true), std::nullopt);
+  EXPECT_EQ(dialogs.UnusedAnswers(), 0u);
+  EXPECT_EQ(dialogs.colour_dialogs(), (std::vector<ColourDialogRecord>{{kWhite, true}, {kBlack, false}}));
+  ASSERT_EQ(dialogs.font_dialogs().size(), 3u);
+  EXPECT_FALSE(dialogs.font_dialogs()[1].show_effects);
+}
+
+TEST(HeadlessScreenTest, PixelsComeFromTheScriptedScreenAndAreBlackBeyondIt) {
+  HeadlessScreen screen;
+  Bitmap pixels;
+  ASSERT_TRUE(pixels.Resize(4, 3, kWhite));
+  pixels.SetPixel(3, 2, MakeColour(10, 20, 30));
+  screen.SetPixels(std::move(pixels));
+  EXPECT_EQ(screen.PixelAt({3, 2}), MakeColour(10, 20, 30));
+  EXPECT_EQ(screen.PixelAt({0, 0}), kWhite);
+  EXPECT_EQ(screen.PixelAt({4, 0}), kBlack);
+  EXPECT_EQ(screen.PixelAt({-1, 1}), kBlack);
+}
+
 }  // namespace
 }  // namespace plorvane

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QTest>
 #include <QElapsedTimer>
 #include <thread>
 
@@ -16,6 +19,60 @@ TEST(QtDialogsTest, FiltersBecomeQtNameFilters) {
   EXPECT_EQ(QtNameFilters("Bitmap (*.bmp)|*.bmp|Pictures|*.jpg;*.jpeg|Zarvicks (*.exe)|*.exe"),
             (std::vector<std::string>{"Bitmap (*.bmp)", "Pictures (*.jpg *.jpeg)", "Zarvicks (*.exe)"}));
   EXPECT_EQ(QtLines("A program exists with that name\rUse another"), "A program exists with that name\nUse another");
+}
+
+TEST(QtDialogsTest, ColoursAndFontsMapBothWays) {
+  for (const Colour colour : {kBlack, kWhite, MakeColour(255, 0, 0), MakeColour(0, 128, 0), MakeColour(1, 2, 250)}) {
+    EXPECT_EQ(ColourOf(QColorOf(colour)), colour);
+  }
+  EXPECT_EQ(QColorOf(MakeColour(255, 0, 0)), QColor(Qt::red));
+  EXPECT_EQ(ColourOf(QColor::fromHsv(240, 255, 255)), MakeColour(0, 0, 255));
+
+  const Font font{"DejaVu Sans", 13, true, true, true, MakeColour(9, 8, 7), true};
+  const QFont qt = QFontOf(font);
+  EXPECT_EQ(qt.pointSize(), 13);
+  EXPECT_TRUE(qt.strikeOut());
+  EXPECT_EQ(FontOf(qt, font.colour), font);
+  EXPECT_FALSE(FontOf(QFontOf(Font{"DejaVu Sans", 9}), kBlack).strikeout);
+}
+
+TEST(QtDialogsTest, DialogsLeaveOutWhatTheCallerDidNotAskFor) {
+  const auto visible = [](QWidget& dialog, const char* class_suffix) {
+    int shown = 0;
+    for (QWidget* part : dialog.findChildren<QWidget*>()) {
+      if (QString::fromLatin1(part->metaObject()->className()).endsWith(class_suffix) && part->isVisibleTo(&dialog)) {
+        ++shown;
+      }
+    }
+    return shown;
+  };
+  for (const bool asked : {false, true}) {
+    QFontDialog fonts;
+    ShapeFontDialog(fonts, asked);
+    EXPECT_EQ(visible(fonts, "QCheckBox") > 0, asked);
+    EXPECT_GT(visible(fonts, "ListView"), 0) << "faces and sizes stay";
+    QColorDialog colours;
+    ShapeColourDialog(colours, asked);
+    EXPECT_EQ(visible(colours, "QColorPicker") > 0, asked);
+  }
+}
+
+TEST(QtScreenTest, ReadsThePixelAWindowShows) {
+  QWidget window(nullptr, Qt::FramelessWindowHint);
+  window.setAutoFillBackground(true);
+  QPalette palette = window.palette();
+  palette.setColor(QPalette::Window, QColor(12, 34, 56));
+  window.setPalette(palette);
+  window.setGeometry(40, 30, 20, 10);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QtScreen screen;
+  QElapsedTimer waited;
+  waited.start();
+  while (screen.PixelAt({45, 35}) != MakeColour(12, 34, 56) && waited.elapsed() < 5000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  EXPECT_EQ(screen.PixelAt({45, 35}), MakeColour(12, 34, 56));
 }
 
 TEST(QtTextRendererTest, MeasuresAndDrawsInsideTheClipOnly) {

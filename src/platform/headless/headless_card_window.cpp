@@ -115,6 +115,11 @@ void HeadlessCardWindow::SetTitle(const std::string& title) {
   title_ = title;
 }
 
+void HeadlessCardWindow::SetStayOnTop(bool on_top) {
+  Record(on_top ? "stay on top" : "normal layer");
+  stay_on_top_ = on_top;
+}
+
 bool HeadlessCardWindow::SimulateMouseDown(const MouseEvent& event) {
   if (!enabled_) return false;
   receiver_.OnMouseDown(event);

@@ -33,12 +33,14 @@ class HeadlessCardWindow final : public CardWindow {
   void AttachPopupMenu(PopupMenu* menu) override;
   void SetCursor(WindowCursor cursor) override;
   void SetTitle(const std::string& title) override;
+  void SetStayOnTop(bool on_top) override;
 
   [[nodiscard]] int id() const { return id_; }
   [[nodiscard]] WindowRole role() const { return role_; }
   [[nodiscard]] bool enabled() const { return enabled_; }
   [[nodiscard]] WindowCursor cursor() const { return cursor_; }
   [[nodiscard]] const std::string& title() const { return title_; }
+  [[nodiscard]] bool stay_on_top() const { return stay_on_top_; }
   [[nodiscard]] PopupMenu* popup_menu() const { return popup_menu_; }
   // What the window shows: client-size, black where nothing was presented since the last resize.
   [[nodiscard]] const Bitmap& surface() const { return surface_; }
@@ -71,6 +73,7 @@ class HeadlessCardWindow final : public CardWindow {
   Point position_;
   bool visible_ = false;
   bool enabled_ = true;
+  bool stay_on_top_ = false;
   bool repaint_pending_ = false;
   WindowCursor cursor_ = WindowCursor::kSlotCursor;
   PopupMenu* popup_menu_ = nullptr;

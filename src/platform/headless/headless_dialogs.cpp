@@ -3,6 +3,18 @@
 #include <utility>
 
 namespace plorvane {
+namespace {
+
+// The next scripted answer; unscripted, the user cancels.
+template <typename T>
+std::optional<T> TakeAnswer(std::deque<std::optional<T>>& answers) {
+  if (answers.empty()) return std::nullopt;
+  std::optional<T> answer = std::move(answers.front());
+  answers.pop_front();
+  return answer;
+}
+
+}  // namespace
 
 void HeadlessDialogs::ErrorBox(const std::string& caption, const std::string& text) {
   log_.Add("error box " + caption + ": " + text);
@@ -51,14 +63,26 @@ std::optional<std::string> HeadlessDialogs::InputBox(const std::string& caption,
                                                      const std::string& default_text) {
   log_.Add("input box " + caption + ": " + prompt);
   input_boxes_.push_back(InputBoxRecord{caption, prompt, default_text});
-  if (input_answers_.empty()) return std::nullopt;
-  std::optional<std::string> answer = std::move(input_answers_.front());
-  input_answers_.pop_front();
+  return TakeAnswer(input_answers_);
+}
+
+std::optional<Colour> HeadlessDialogs::ChooseColour(Colour initial, bool full_open) {
+  log_.Add("colour dialog " + std::to_string(initial));
+  colour_dialogs_.push_back(ColourDialogRecord{initial, full_open});
+  return TakeAnswer(colour_answers_);
+}
+
+std::optional<Font> HeadlessDialogs::ChooseFont(const Font& initial, bool show_effects) {
+  log_.Add("font dialog " + initial.name);
+  font_dialogs_.push_back(FontDialogRecord{initial, show_effects});
+  std::optional<Font> answer = TakeAnswer(font_answers_);
+  if (answer && !show_effects) KeepEffects(*answer, initial);
   return answer;
 }
 
 std::size_t HeadlessDialogs::UnusedAnswers() const {
-  return message_answers_.size() + file_answers_.size() + input_answers_.size();
+  return message_answers_.size() + file_answers_.size() + input_answers_.size() + colour_answers_.size() +
+         font_answers_.size();
 }
 
 }  // namespace plorvane

@@ -19,6 +19,18 @@ struct ErrorBoxRecord {
   friend bool operator==(const ErrorBoxRecord&, const ErrorBoxRecord&) = default;
 };
 
+struct ColourDialogRecord {
+  Colour initial = kBlack;
+  bool full_open = false;
+  friend bool operator==(const ColourDialogRecord&, const ColourDialogRecord&) = default;
+};
+
+struct FontDialogRecord {
+  Font initial;
+  bool show_effects = false;
+  friend bool operator==(const FontDialogRecord&, const FontDialogRecord&) = default;
+};
+
 struct InputBoxRecord {
   std::string caption;
   std::string prompt;
@@ -35,6 +47,8 @@ class HeadlessDialogs final : public Dialogs {
   FileDialogResult RunFileDialog(const FileDialogRequest& request) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& default_text) override;
+  std::optional<Colour> ChooseColour(Colour initial, bool full_open) override;
+  std::optional<Font> ChooseFont(const Font& initial, bool show_effects) override;
 
   void ScriptMessageAnswer(MessageAnswer answer) { message_answers_.push_back(answer); }
   // The user chooses `path`; the filter index stays as the request had it.
@@ -46,10 +60,18 @@ class HeadlessDialogs final : public Dialogs {
   // nullopt: the user cancels.
   void ScriptInputAnswer(std::optional<std::string> answer) { input_answers_.push_back(std::move(answer)); }
 
+  // nullopt: the user cancels.
+  void ScriptColourAnswer(std::optional<Colour> answer) { colour_answers_.push_back(answer); }
+  // nullopt: the user cancels. Without effects the answer's underline, strikeout and colour are
+  // replaced by the request's, as the real dialog does.
+  void ScriptFontAnswer(std::optional<Font> answer) { font_answers_.push_back(std::move(answer)); }
+
   [[nodiscard]] const std::vector<ErrorBoxRecord>& error_boxes() const { return error_boxes_; }
   [[nodiscard]] const std::vector<MessageRequest>& messages() const { return messages_; }
   [[nodiscard]] const std::vector<FileDialogRequest>& file_dialogs() const { return file_dialogs_; }
   [[nodiscard]] const std::vector<InputBoxRecord>& input_boxes() const { return input_boxes_; }
+  [[nodiscard]] const std::vector<ColourDialogRecord>& colour_dialogs() const { return colour_dialogs_; }
+  [[nodiscard]] const std::vector<FontDialogRecord>& font_dialogs() const { return font_dialogs_; }
   // Scripted answers no dialog has taken yet; a test that ends with some left asked for a dialog
   // the code never showed.
   [[nodiscard]] std::size_t UnusedAnswers() const;
@@ -69,6 +91,10 @@ class HeadlessDialogs final : public Dialogs {
   std::vector<MessageRequest> messages_;
   std::vector<FileDialogRequest> file_dialogs_;
   std::vector<InputBoxRecord> input_boxes_;
+  std::deque<std::optional<Colour>> colour_answers_;
+  std::deque<std::optional<Font>> font_answers_;
+  std::vector<ColourDialogRecord> colour_dialogs_;
+  std::vector<FontDialogRecord> font_dialogs_;
 };
 
 }  // namespace plorvane

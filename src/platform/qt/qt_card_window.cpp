@@ -200,4 +200,11 @@ void QtCardWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void QtCardWindow::SetStayOnTop(bool on_top) {
+  const bool shown = isVisible();
+  setWindowFlag(Qt::WindowStaysOnTopHint, on_top);
+  // Changing a window flag hides the window.
+  if (shown) show();
+}
+
 }  // namespace plorvane

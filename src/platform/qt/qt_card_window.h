@@ -36,6 +36,7 @@ class QtCardWindow final : public QWidget, public CardWindow {
   void AttachPopupMenu(PopupMenu* menu) override { menu_ = menu; }
   void SetCursor(WindowCursor cursor) override;
   void SetTitle(const std::string& title) override;
+  void SetStayOnTop(bool on_top) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,11 +1,15 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include <QCheckBox>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "platform/file_filter.h"
+#include "platform/qt/qt_services.h"
 
 namespace plorvane {
 namespace {
@@ -129,6 +133,43 @@ std::optional<std::string> QtDialogs::InputBox(const std::string& caption, const
                                              QString::fromStdString(default_text), &accepted);
   if (!accepted) return std::nullopt;
   return text.toStdString();
+}
+
+void ShapeColourDialog(QColorDialog& dialog, bool full_open) {
+  dialog.setOption(QColorDialog::DontUseNativeDialog);
+  // Qt offers no folded form: its mixing part is the picker, the luminance bar and the value
+  // fields, all of them in private classes.
+  for (QWidget* part : dialog.findChildren<QWidget*>()) {
+    const QString name = QString::fromLatin1(part->metaObject()->className());
+    if (name.endsWith("QColorPicker") || name.endsWith("QColorLuminancePicker") || name.endsWith("QColorShower")) {
+      part->setVisible(full_open);
+    }
+  }
+}
+
+void ShapeFontDialog(QFontDialog& dialog, bool show_effects) {
+  dialog.setOption(QFontDialog::DontUseNativeDialog);
+  // Qt has no option for it; the effects are the only check boxes, in a group of their own.
+  for (QCheckBox* effect : dialog.findChildren<QCheckBox*>()) {
+    if (QWidget* group = effect->parentWidget(); group != &dialog) group->setVisible(show_effects);
+  }
+}
+
+std::optional<Colour> QtDialogs::ChooseColour(Colour initial, bool full_open) {
+  QColorDialog dialog(QColorOf(initial));
+  ShapeColourDialog(dialog, full_open);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return ColourOf(dialog.selectedColor());
+}
+
+std::optional<Font> QtDialogs::ChooseFont(const Font& initial, bool show_effects) {
+  QFontDialog dialog(QFontOf(initial));
+  ShapeFontDialog(dialog, show_effects);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  // Qt's font dialog has no colour: the font keeps its own.
+  Font chosen = FontOf(dialog.selectedFont(), initial.colour);
+  if (!show_effects) KeepEffects(chosen, initial);
+  return chosen;
 }
 
 }  // namespace plorvane

@@ -6,6 +6,9 @@
 
 #include "platform/dialogs.h"
 
+class QColorDialog;
+class QFontDialog;
+
 namespace plorvane {
 
 class QtDialogs final : public Dialogs {
@@ -15,7 +18,14 @@ class QtDialogs final : public Dialogs {
   FileDialogResult RunFileDialog(const FileDialogRequest& request) override;
   std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& default_text) override;
+  std::optional<Colour> ChooseColour(Colour initial, bool full_open) override;
+  std::optional<Font> ChooseFont(const Font& initial, bool show_effects) override;
 };
+
+// Leaves out the part where colours are mixed unless the dialog opens in full.
+void ShapeColourDialog(QColorDialog& dialog, bool full_open);
+// Leaves out the effects (underline, strikeout) unless asked for.
+void ShapeFontDialog(QFontDialog& dialog, bool show_effects);
 
 // Name filters as Qt shows them, from "label|patterns|label|patterns": each label without a
 // trailing "(...)" of its own, followed by its patterns in parentheses.

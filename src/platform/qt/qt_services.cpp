@@ -73,12 +73,43 @@ Point QtScreen::MousePosition() const {
   return {at.x(), at.y()};
 }
 
+Colour QtScreen::PixelAt(Point screen_point) const {
+  const QPoint at(screen_point.x, screen_point.y);
+  QScreen* screen = QGuiApplication::screenAt(at);
+  if (screen == nullptr) return kBlack;
+  const QPoint inside = at - screen->geometry().topLeft();
+  const QImage pixel = screen->grabWindow(0, inside.x(), inside.y(), 1, 1).toImage();
+  if (pixel.isNull()) return kBlack;
+  return ColourOf(pixel.pixelColor(0, 0));
+}
+
+QColor QColorOf(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+
+Colour ColourOf(const QColor& colour) {
+  const QColor rgb = colour.toRgb();
+  return MakeColour(static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
+                    static_cast<std::uint8_t>(rgb.blue()));
+}
+
+Font FontOf(const QFont& font, Colour colour) {
+  Font out;
+  out.name = font.family().toStdString();
+  out.size = font.pointSize() > 0 ? font.pointSize() : out.size;
+  out.bold = font.bold();
+  out.italic = font.italic();
+  out.underline = font.underline();
+  out.strikeout = font.strikeOut();
+  out.colour = colour;
+  return out;
+}
+
 QFont QFontOf(const Font& font) {
   QFont out(QString::fromStdString(font.name.empty() ? std::string("Arial") : font.name));
   out.setPointSize(std::max(font.size, 1));
   out.setBold(font.bold);
   out.setItalic(font.italic);
   out.setUnderline(font.underline);
+  out.setStrikeOut(font.strikeout);
   return out;
 }
 
@@ -112,7 +143,7 @@ void QtTextRenderer::Draw(Bitmap& target, Point origin, std::string_view text, c
   painter.setClipRect(QRect(bounds.left, bounds.top, bounds.width(), bounds.height()));
   const Cached& cached = FontFor(font);
   painter.setFont(cached.qt_font);
-  painter.setPen(QColor(RedOf(font.colour), GreenOf(font.colour), BlueOf(font.colour)));
+  painter.setPen(QColorOf(font.colour));
   painter.drawText(QPoint(origin.x, origin.y + cached.metrics.ascent()), QtText(text));
 }
 

@@ -8,6 +8,7 @@
 #include "platform/shell.h"
 #include "platform/text_renderer.h"
 
+class QColor;
 class QFont;
 
 namespace plorvane {
@@ -33,6 +34,7 @@ class QtScreen final : public Screen {
  public:
   [[nodiscard]] PixelSize Size() const override;
   [[nodiscard]] Point MousePosition() const override;
+  [[nodiscard]] Colour PixelAt(Point screen_point) const override;
 };
 
 class QtTextRenderer final : public TextRenderer {
@@ -53,5 +55,9 @@ class QtTextRenderer final : public TextRenderer {
 
 // The Qt font for a core font; an empty name is the default face, "Arial".
 QFont QFontOf(const Font& font);
+// The core font for a Qt font, in `colour` (Qt fonts have none).
+Font FontOf(const QFont& font, Colour colour);
+QColor QColorOf(Colour colour);
+Colour ColourOf(const QColor& colour);
 
 }  // namespace plorvane
