@@ -1,0 +1,68 @@
+// plorvane_editor_art FOLDER: draws the pictures, sounds and tool-button glyphs the editor
+// carries, into FOLDER: A.JPG (splash), B.JPG (about picture), library/ (sample files) and
+// tool_glyphs.cpp (the glyphs as text pictures).
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "graphics/jpeg_codec.h"
+#include "pictures.h"
+#include "streaming/memory_stream.h"
+#include "support/file_io.h"
+#include "texttools/text_picture.h"
+#include "tool_glyphs_art.h"
+#include "editor/resources/tool_glyphs.h"
+
+namespace {
+
+using namespace plorvane;
+
+bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  if (WriteFileReplacing(path, bytes) == FileResult::kOk) return true;
+  std::fprintf(stderr, "editor_art: cannot write %s\n", path.c_str());
+  return false;
+}
+
+bool WriteJpeg(const std::string& path, const Bitmap& picture) {
+  std::vector<std::uint8_t> jpeg;
+  return EncodeJpeg(picture, 90, jpeg) && WriteBytes(path, jpeg);
+}
+
+// The generated source of ToolGlyphText: one raw string literal per glyph.
+bool WriteGlyphSource(const std::string& path) {
+  std::string source =
+      "// Made by plorvane_editor_art; do not edit.\n#include \"editor/resources/tool_glyphs.h\"\n\n"
+      "namespace plorvane {\n\nstd::string_view ToolGlyphText(int tag) {\n  switch (tag) {\n";
+  for (int tag = 1; tag <= kToolGlyphCount; ++tag) {
+    TTextPicture picture;
+    picture.Assign(art::DrawToolGlyph(tag));
+    picture.SetDepth(4);
+    MemoryStream text;
+    picture.SaveToStream(text);
+    const std::string encoded(text.bytes().begin(), text.bytes().end());
+    source += "    case " + std::to_string(tag) + ":\n      return R\"glyph(" + encoded + ")glyph\";\n";
+  }
+  source += "    default:\n      return {};\n  }\n}\n\n}  // namespace plorvane\n";
+  return WriteBytes(path, std::vector<std::uint8_t>(source.begin(), source.end()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    return 2;
+  }
+  const std::string folder = argv[1];
+  std::error_code error;
+  std::filesystem::create_directories(folder + "/library", error);
+  const bool written = WriteJpeg(folder + "/A.JPG", art::DrawSplash()) &&
+                       WriteJpeg(folder + "/B.JPG", art::DrawAboutPicture()) &&
+                       WriteJpeg(folder + "/library/Birthday Balloons.jpg", art::DrawBalloonsCard()) &&
+                       WriteJpeg(folder + "/library/Winter Night.jpg", art::DrawWinterNightCard()) &&
+                       WriteBytes(folder + "/library/Chime.wav", art::SynthesizeChime()) &&
+                       WriteGlyphSource(folder + "/tool_glyphs.cpp");
+  return written ? 0 : 1;
+}
