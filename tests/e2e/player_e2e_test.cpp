@@ -3,71 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
-#include <map>
 
 #include "animation/animation_test_support.h"
 #include "card/card_format.h"
 #include "card_fixture.h"
-#include "e2e/card_maker.h"
-#include "e2e/child_process.h"
-#include "e2e/desktop_probe.h"
+#include "e2e/player_fixture.h"
 #include "e2e/virtual_display.h"
-#include "e2e/wait.h"
 
 namespace plorvane::e2e {
 namespace {
 
-using test::ScratchFolder;
-
-constexpr int kNewCardSide = 430;
-constexpr int kNewCardFrame = 50;  // the new card's frame width
-constexpr Colour kOuterRing = MakeColour(58, 98, 151);
-
-// The card window once its first frame is painted: its outer ring shows at the left edge.
-bool ShowsTheFrame(const Bitmap& shot) { return shot.GetPixel(0, kNewCardSide / 2) == kOuterRing; }
-
-class PlayerTest : public ::testing::Test {
+class PlayerTest : public PlayerFixture {
  protected:
+  PlayerTest() : PlayerFixture({{"QT_QPA_PLATFORM", "xcb"}}) {}
   void SetUp() override {
     ASSERT_TRUE(display_.ready()) << "Xvfb did not start";
-    ASSERT_FALSE(PlayerImage().empty()) << "no player image at " << PLORVANE_PLAYER_IMAGE_FILE;
+    PlayerFixture::SetUp();
   }
 
-  std::string Card(const std::string& name, const std::function<bool(TZarvickV2&)>& prepare) {
-    std::string error;
-    const std::string path = folder_.File(name);
-    EXPECT_TRUE(MakeCard(path, prepare, error)) << error;
-    return path;
-  }
-  std::string NewCard(const std::string& name = "card.exe") {
-    return Card(name, [](TZarvickV2&) { return true; });
-  }
-  // The player started on a card, with a home of its own and sound going to a file.
-  std::unique_ptr<ChildProcess> Play(const std::string& card) {
-    std::filesystem::create_directories(folder_.File("home"));
-    return std::make_unique<ChildProcess>(
-        card, std::vector<std::string>{},
-        std::map<std::string, std::string>{{"HOME", folder_.File("home")},
-                                           {"XDG_CONFIG_HOME", folder_.File("home/config")},
-                                           {"XDG_DATA_HOME", folder_.File("home/data")},
-                                           {"QT_QPA_PLATFORM", "xcb"},
-                                           {"SDL_AUDIODRIVER", "disk"},
-                                           {"SDL_DISKAUDIOFILE", folder_.File("sound.raw")}});
-  }
-  // The card window: the player's one visible window.
-  std::optional<Rect> CardWindow(ChildProcess& player) {
-    EXPECT_TRUE(player.started()) << std::strerror(player.start_error());
-    const auto windows = WaitForWindows(player.pid());
-    if (windows.size() != 1) return std::nullopt;
-    window_ = windows[0];
-    return Geometry(window_);
-  }
-
+  // Made before the fixture's first player, gone after its last.
   VirtualDisplay display_;
-  ScratchFolder folder_;
-  WindowId window_ = 0;
 };
 
 TEST_F(PlayerTest, NewCardShowsItsFramedPictureCentred) {
@@ -156,15 +112,7 @@ TEST_F(PlayerTest, LeftDragMovesTheWindowByTheMouseMovement) {
   auto player = Play(NewCard());
   const auto before = CardWindow(*player);
   ASSERT_TRUE(before.has_value());
-  MoveMouse(before->left + 200, before->top + 200);
-  PressButton(1);
-  MoveMouse(before->left + 240, before->top + 170);
-  ReleaseButton(1);
-  std::optional<Rect> after;
-  WaitUntil([&] {
-    after = Geometry(window_);
-    return after && after->left != before->left;
-  });
+  const auto after = Drag(*before, 40, -30);
   ASSERT_TRUE(after.has_value());
   EXPECT_EQ(after->left, before->left + 40);
   EXPECT_EQ(after->top, before->top - 30);
