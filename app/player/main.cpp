@@ -6,6 +6,7 @@
 #include "card/card.h"
 #include "platform/qt/qt_display_choice.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/qt_termination_signals.h"
 #include "platform/sdl/sdl_sound_devices.h"
 #include "support/memory_tuning.h"
 #include "support/messages.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   KeepLargeBuffersForReuse();
   ChooseDisplayPlatform();
   QApplication application(argc, argv);
+  const QtTerminationSignals termination;
   QtPlatform platform(std::make_unique<SdlSoundDevices>());
   std::unique_ptr<TZarvickV2> card;
   try {
@@ -26,5 +28,6 @@ int main(int argc, char** argv) {
   }
   // A card that cannot be read has shown its error; no window has appeared.
   if (!card->StartPlayer(QCoreApplication::applicationFilePath().toStdString())) return 1;
+  if (termination.Received()) return 0;
   return QApplication::exec();
 }

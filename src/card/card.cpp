@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include "graphics/bitmap_graphic.h"
+#include "support/limits.h"
 #include "support/messages.h"
-#include "support/paths.h"
 #include "support/scramble.h"
 #include "support/translate.h"
 #include "support/window_placement.h"
@@ -51,7 +51,6 @@ TZarvickV2::TZarvickV2(Platform& platform, CardMode mode, const Picture* picture
   menu_label_->OnClick = [this](TSimpleLabel&) { HandleClick(PlayerCommand::kMenu); };
   BuildPlayerMenu();
 
-  sound_temp_file_ = Paths().TempFileName("SND");
   sound_player_ = std::make_unique<TWaveMidi>(platform_.sound_devices());
   about_screen_ = std::make_unique<TCompactSplash>(platform_);
   about_screen_->TextFont = Font{"Arial", 7, true, false, false, kWhite};
@@ -79,7 +78,6 @@ TZarvickV2::~TZarvickV2() {
   StopSound();
   animations_->SetCanvas(nullptr);
   animations_->OnPaint = nullptr;
-  if (!sound_temp_file_.empty()) Paths().DeleteFileIfPresent(sound_temp_file_);
 }
 
 void TZarvickV2::ShowError() { platform_.dialogs().ErrorBox(Translate("Error"), Translate(last_error_)); }
@@ -127,16 +125,23 @@ std::string TZarvickV2::CardName() const {
 }
 
 void TZarvickV2::SetAboutPicture(const Picture& picture) {
-  about_picture_ = picture;
-  about_screen_picture_ = picture;
+  about_picture_packed_ = PackedPicture(picture);
+  about_screen_packed_ = about_picture_packed_;
 }
 
 void TZarvickV2::SyncAboutPicture() {
-  if (mode_ == CardMode::kEditor && about_picture_) about_screen_picture_ = *about_picture_;
+  if (mode_ == CardMode::kEditor && !about_picture_packed_.empty()) about_screen_packed_ = about_picture_packed_;
 }
 
 void TZarvickV2::ShowAbout() {
-  about_screen_->SetPicture(about_screen_picture_);
+  // Beside the card's own pixels the about picture may take only what the card's allowance has
+  // left; a larger one is not shown, and the box shows its texts alone.
+  Picture picture;
+  if (auto unpacked = UnpackPicture(about_screen_packed_);
+      unpacked && DecodedPixels() + unpacked->PixelCount() <= limits::kMaxCardPixels) {
+    picture = std::move(*unpacked);
+  }
+  about_screen_->SetPicture(picture);
   about_screen_->ShowAbout();
 }
 

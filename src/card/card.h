@@ -183,8 +183,7 @@ class TZarvickV2 final : private WindowEventReceiver {
   // The editor's own about picture, which every card it saves carries.
   void SetAboutPicture(const Picture& picture);
   void SyncAboutPicture();
-  [[nodiscard]] const Picture& AboutScreenPicture() const { return about_screen_picture_; }
-  // Shows the about box with the card's about picture.
+  // Shows the about box with the card's about picture, which is decoded only now.
   void ShowAbout();
   [[nodiscard]] const TCompactSplash& AboutScreen() const { return *about_screen_; }
 
@@ -233,8 +232,10 @@ class TZarvickV2 final : private WindowEventReceiver {
 
   // Computed properties of the card record: each packs or unpacks its object and compresses.
   [[nodiscard]] std::string PackedPicture(const Picture& picture) const;
-  // Nothing when the packed record does not inflate or read.
-  [[nodiscard]] std::optional<Picture> UnpackPicture(std::string packed) const;
+  // Nothing when the packed record does not inflate or read, or is too large for a card.
+  [[nodiscard]] std::optional<Picture> UnpackPicture(const std::string& packed) const;
+  // The decoded pixels the card holds: its picture and its animations' strips.
+  [[nodiscard]] std::int64_t DecodedPixels() const;
   [[nodiscard]] std::string PackedSound() const;
   void UnpackSound(std::string packed);
   [[nodiscard]] std::string PackedCursor() const;
@@ -242,7 +243,6 @@ class TZarvickV2 final : private WindowEventReceiver {
   // Puts CursorData into the cursor slot; false when it is not a cursor file.
   bool ShowCursorData();
 
-  bool DeleteSoundFile();
   void DrawFrameLayer(bool resize);
   void DrawLabels(bool to_layer);
   void PaintWindow();
@@ -273,8 +273,12 @@ class TZarvickV2 final : private WindowEventReceiver {
 
   Picture card_picture_;
   Bitmap picture_pixels_;
-  std::optional<Picture> about_picture_;
-  Picture about_screen_picture_;
+  // Both as the card record stores them (compressed); empty when there is none. The editor's own
+  // about picture goes into every card it saves; the card's is decoded only when About shows.
+  std::string about_picture_packed_;
+  std::string about_screen_packed_;
+  // The card read last holds more pixels than a card may: the read fails.
+  bool over_pixel_budget_ = false;
 
   int split_ = 0;
   int shade_ = 0;
@@ -286,7 +290,6 @@ class TZarvickV2 final : private WindowEventReceiver {
   std::uint8_t sound_type_ = kNoSound;
   std::vector<std::uint8_t> sound_data_;
   std::vector<std::uint8_t> cursor_data_;
-  std::string sound_temp_file_;
   MemoryStream undo_data_;
   std::vector<std::uint8_t> player_stub_;
 

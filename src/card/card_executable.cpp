@@ -9,7 +9,8 @@
 namespace plorvane {
 namespace {
 
-constexpr unsigned kExecutableMode = 0755;
+// Less the user's umask, as for any new program: 0755 with the usual umask of 022.
+constexpr unsigned kExecutableMode = 0777;
 // Enough of a file to hold either signature record at its executable offset.
 constexpr std::size_t kSignatureReach = kCardStreamOffset + 256;
 

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <new>
 
 #include "card/card.h"
 #include "graphics/bitmap_graphic.h"
@@ -15,7 +16,6 @@
 #include "support/general.h"
 #include "support/limits.h"
 #include "support/messages.h"
-#include "support/paths.h"
 #include "support/text_case.h"
 
 namespace plorvane {
@@ -92,26 +92,24 @@ bool TZarvickV2::HasSound() const {
   return !sound_data_.empty() && (sound_type_ == kMidiSound || sound_type_ == kWaveSound);
 }
 
-bool TZarvickV2::DeleteSoundFile() { return Paths().DeleteFileIfPresent(sound_temp_file_); }
-
 bool TZarvickV2::PlaySound() {
   if (!HasSound()) return true;
   StopSound();
-  last_error_ = msg::kFileInUse;
-  if (!DeleteSoundFile()) return false;
-  last_error_ = msg::kOutOfDiskSpace;
-  if (WriteFileReplacing(sound_temp_file_, sound_data_, 0600) != FileResult::kOk) return false;
-  sound_player_->FileName = sound_temp_file_;
+  // The device gets the bytes themselves rather than a temporary file: a player that is killed
+  // leaves nothing behind, and a full temporary folder cannot silence the card.
   sound_player_->DeviceType = sound_type_ == kMidiSound ? TMPDeviceTypes::dtSequencer : TMPDeviceTypes::dtWaveAudio;
   last_error_ = msg::kTaskFailed;
   try {
-    sound_player_->Open();
+    sound_player_->OpenData(sound_data_);
     try {
       sound_player_->Play();
     } catch (const EMCIDeviceError&) {
       // The device's own result below says what went wrong.
     }
   } catch (const EMCIDeviceError&) {
+  } catch (const std::bad_alloc&) {
+    last_error_ = msg::kOutOfMemory;  // the device's copy of the sound
+    return false;
   }
   animations_->RestartAll();
   if (sound_player_->LastError() != 0) {
@@ -128,7 +126,6 @@ void TZarvickV2::StopSound() {
     // Nothing was open: nothing to stop.
   }
   sound_player_->Close();
-  DeleteSoundFile();
 }
 
 bool TZarvickV2::IsPlaying() const { return sound_player_->Mode() == kSoundModePlaying; }

@@ -2,12 +2,12 @@
 #include <filesystem>
 
 #include "card/card.h"
+#include "card/card_link.h"
 #include "card/desktop_entry.h"
 #include "platform/busy_cursor.h"
 #include "support/file_io.h"
 #include "support/messages.h"
 #include "support/paths.h"
-#include "support/text_case.h"
 #include "support/translate.h"
 
 namespace plorvane {
@@ -18,16 +18,6 @@ constexpr std::string_view kEditorFileName = "Plorvane.exe";
 constexpr std::string_view kCardsMenuFolder = "Zarvicks";
 
 std::string FileNamePart(const std::string& path) { return std::filesystem::path(path).filename().string(); }
-
-// A card from a stranger must not start local programs through its link: only web and mail
-// addresses go to the shell.
-bool IsSafeLink(const std::string& link) {
-  const std::string upper = ToUpperAscii(link);
-  for (const std::string_view scheme : {"HTTP://", "HTTPS://", "MAILTO:"}) {
-    if (upper.starts_with(scheme)) return true;
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -68,7 +58,7 @@ void TZarvickV2::HandleClick(PlayerCommand command) {
   const BusyCursor busy(platform_.cursors());
   switch (command) {
     case PlayerCommand::kLink:
-      if (IsSafeLink(pLink())) platform_.shell().OpenDocument(pLink());
+      if (const auto address = LinkToOpen(pLink())) platform_.shell().OpenDocument(*address);
       break;
     case PlayerCommand::kPlay:
       if (!PlaySound()) ShowError();

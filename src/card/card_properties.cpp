@@ -7,6 +7,7 @@
 #include "streaming/memory_stream.h"
 #include "streaming/object_stream.h"
 #include "streaming/pic.h"
+#include "support/limits.h"
 #include "support/zip_handler.h"
 
 namespace plorvane {
@@ -14,12 +15,6 @@ namespace {
 
 std::span<const std::uint8_t> AsBytes(const std::string& text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
-
-// A compressed part that does not inflate is left out; the target keeps what it had.
-std::optional<std::string> Inflated(std::string packed) {
-  if (!ZipHandler().DecompressString(packed)) return std::nullopt;
-  return packed;
 }
 
 // Uncompressed when compressing fails, as the stream has always done.
@@ -38,7 +33,13 @@ const PublishedProperties<TZarvickV2>& TZarvickV2::Published() {
           .String(
               "pPicture", [](const C& c) { return c.PackedPicture(c.card_picture_); },
               [](C& c, std::string&& v) {
-                if (auto picture = c.UnpackPicture(std::move(v))) c.SetCardPicture(std::move(*picture));
+                auto picture = c.UnpackPicture(v);
+                if (!picture) return;
+                if (picture->PixelCount() > limits::kMaxCardPixels) {
+                  c.over_pixel_budget_ = true;
+                } else {
+                  c.SetCardPicture(std::move(*picture));
+                }
               })
           .Integer(
               "pSoundType", [](const C& c) { return std::int32_t{c.sound_type_}; },
@@ -66,10 +67,8 @@ const PublishedProperties<TZarvickV2>& TZarvickV2::Published() {
               "pCursor", [](const C& c) { return c.PackedCursor(); },
               [](C& c, std::string&& v) { c.UnpackCursor(std::move(v)); })
           .String(
-              "pAboutScrn", [](const C& c) { return c.PackedPicture(c.about_screen_picture_); },
-              [](C& c, std::string&& v) {
-                if (auto picture = c.UnpackPicture(std::move(v))) c.about_screen_picture_ = std::move(*picture);
-              });
+              "pAboutScrn", [](const C& c) { return c.about_screen_packed_; },
+              [](C& c, std::string&& v) { c.about_screen_packed_ = std::move(v); });
   return properties;
 }
 
@@ -81,13 +80,28 @@ std::string TZarvickV2::PackedPicture(const Picture& picture) const {
   return Compressed(stream.bytes());
 }
 
-std::optional<Picture> TZarvickV2::UnpackPicture(std::string packed) const {
-  auto record_bytes = Inflated(std::move(packed));
-  if (!record_bytes) return std::nullopt;
-  MemoryStream stream(*record_bytes);
+std::optional<Picture> TZarvickV2::UnpackPicture(const std::string& packed) const {
+  // No bitmap a card may show is larger than 4 bytes a pixel of the card's allowance plus its
+  // headers and palette, so a larger record is refused before it is inflated in full.
+  constexpr std::int64_t kMaxPictureRecordBytes = 4 * limits::kMaxCardPixels + 64 * 1024;
+  TZipHandler inflater(kMaxPictureRecordBytes);
+  std::vector<std::uint8_t> record_bytes;
+  if (!inflater.DecompressBytes(AsBytes(packed), record_bytes)) return std::nullopt;
+  MemoryStream stream(std::move(record_bytes));
   TPic record;
   if (!ReadObject(stream, record)) return std::nullopt;
   return std::move(record.pPic);
+}
+
+std::int64_t TZarvickV2::DecodedPixels() const {
+  std::int64_t pixels = card_picture_.PixelCount();
+  const TSAN* animation = nullptr;
+  for (int index = 0; index < TSAG::kMaxAnimations; ++index) {
+    if (animations_->GetAnimation(index, animation)) {
+      pixels += std::int64_t{animation->Strip().width()} * animation->Strip().height();
+    }
+  }
+  return pixels;
 }
 
 std::string TZarvickV2::PackedSound() const { return Compressed(sound_data_); }

@@ -2,6 +2,7 @@
 #include "card/card.h"
 #include "streaming/component_string.h"
 #include "streaming/object_stream.h"
+#include "support/limits.h"
 #include "support/messages.h"
 
 namespace plorvane {
@@ -59,7 +60,15 @@ bool TZarvickV2::LoadFromStream(Stream& stream) {
       last_error_ = msg::kUnsupportedFormat;
     }
   }
-  if (read_record) read = ReadObject(stream, *this) && animations_->LoadFromStream(stream, false);
+  over_pixel_budget_ = false;
+  if (read_record) {
+    read = ReadObject(stream, *this) && !over_pixel_budget_ && animations_->LoadFromStream(stream, false);
+  }
+  // A card beyond its pixel allowance would cost far more memory than its file suggests.
+  if (over_pixel_budget_ || (read && DecodedPixels() > limits::kMaxCardPixels)) {
+    last_error_ = msg::kOutOfMemory;
+    read = false;
+  }
   if (read) {
     Redraw(true);
     RestartSound();

@@ -10,6 +10,11 @@
 
 namespace plorvane {
 
+std::int64_t Picture::PixelCount() const {
+  if (!graphic_ || graphic_->Width() <= 0 || graphic_->Height() <= 0) return 0;
+  return std::int64_t{graphic_->Width()} * graphic_->Height();
+}
+
 Picture::Picture(const Picture& other)
     : graphic_(other.graphic_ ? other.graphic_->Clone() : nullptr), last_error_(other.last_error_) {}
 

@@ -52,6 +52,8 @@ class Picture {
   [[nodiscard]] bool HasGraphic() const { return graphic_ != nullptr; }
   void SetGraphic(std::unique_ptr<Graphic> graphic) { graphic_ = std::move(graphic); }
   void Clear() { graphic_.reset(); }
+  // The pixels the graphic decodes to (width times height); 0 without a graphic.
+  [[nodiscard]] std::int64_t PixelCount() const;
 
   // The class name as a short string followed by the graphic's data block. Nothing is appended
   // for a picture without a graphic.

@@ -48,7 +48,17 @@ SoundDevice* TWaveMidi::Device() {
 void TWaveMidi::Open() {
   if (opened_) Close();
   SoundDevice* device = Device();
-  last_error_ = device ? device->Open(FileName, ToDeviceType(DeviceType)) : kNoDeviceAvailable;
+  TakeOpenResult(device ? device->Open(FileName, ToDeviceType(DeviceType)) : kNoDeviceAvailable);
+}
+
+void TWaveMidi::OpenData(std::vector<std::uint8_t> bytes) {
+  if (opened_) Close();
+  SoundDevice* device = Device();
+  TakeOpenResult(device ? device->OpenData(std::move(bytes), ToDeviceType(DeviceType)) : kNoDeviceAvailable);
+}
+
+void TWaveMidi::TakeOpenResult(int code) {
+  last_error_ = code;
   if (last_error_ != kSoundOk) throw EMCIDeviceError(ErrorText());
   opened_ = true;
 }

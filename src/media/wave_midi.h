@@ -6,8 +6,10 @@
 // There is no wait override: the platform's devices finish every command before answering, so
 // asking a command to wait or not to wait would change nothing.
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "media/mci_error.h"
 #include "platform/sound_device.h"
@@ -29,6 +31,8 @@ class TWaveMidi {
 
   // Opens FileName on DeviceType, closing an open device first.
   void Open();
+  // Opens a sound file's bytes on DeviceType instead of FileName, closing an open device first.
+  void OpenData(std::vector<std::uint8_t> bytes);
   void Close();
   // Each answers the device's result; raises "No MCI device open" on a closed player.
   int Play();
@@ -48,6 +52,8 @@ class TWaveMidi {
  private:
   // Bound to the device it needs first.
   SoundDevice* Device();
+  // Takes the device's answer to an open: raises on failure.
+  void TakeOpenResult(int code);
   void RequireOpen() const;
 
   SoundDevices& devices_;

@@ -2,8 +2,10 @@
 // A media device that plays one sound file, driven the way the sound player expects: open a file
 // on a device type, play, stop, close, ask the mode, and turn an error code into a text.
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace plorvane {
 
@@ -30,6 +32,9 @@ class SoundDevice {
   // kAutoSelect lets the device pick by the file's content. Play returns at once while the
   // sound goes on; Play and Stop fail on a closed device.
   virtual int Open(const std::string& file_name, SoundDeviceType type) = 0;
+  // Opens a sound file's bytes the same way; the device keeps them while it plays. Nothing
+  // touches the disk, so no file is left behind when the program is killed.
+  virtual int OpenData(std::vector<std::uint8_t> bytes, SoundDeviceType type) = 0;
   virtual int Play() = 0;
   virtual int Stop() = 0;
   virtual int Close() = 0;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
@@ -33,7 +34,9 @@ TEST_F(CardTest, SavingTwiceGivesTheSameLengthAndTheEstimatedSize) {
                           [](std::uint8_t b) { return b == 0; }));
   EXPECT_EQ(card_->FileName(), second);
   EXPECT_TRUE(card_->Saved());
-  EXPECT_TRUE(std::filesystem::status(first).permissions() == std::filesystem::perms(0755));
+  const mode_t umask = ::umask(0);  // only read: put back at once
+  ::umask(umask);
+  EXPECT_TRUE(std::filesystem::status(first).permissions() == std::filesystem::perms(0777 & ~umask));
 }
 
 TEST_F(CardTest, AnExistingCardIsReplacedAndAnyOtherFileIsRefusedUntouched) {

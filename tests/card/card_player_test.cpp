@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "card/desktop_entry.h"
@@ -115,16 +116,30 @@ TEST_F(PlayerTest, EditorCardsMenuDisablesThePlayerCommands) {
 }
 
 TEST_F(PlayerTest, LinkOpensOnlyWebAndMailAddresses) {
-  const std::vector<std::pair<std::string, bool>> cases = {
-      {"http://example.org/", true},    {"HTTPS://example.org/", true}, {"MailTo:someone@example.org", true},
-      {"/usr/bin/xterm", false},        {"file:///etc/passwd", false},  {"javascript:alert(1)", false},
-      {"xhttp://example.org/", false},
+  const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
+      {"http://example.org/", "http://example.org/"},
+      {"HTTPS://example.org/?a=1&b=2", "HTTPS://example.org/?a=1&b=2"},
+      {"MailTo:someone@example.org", "MailTo:someone@example.org"},
+      // Mail programs that honour attach= would send a local file along.
+      {"mailto:a@example.org?attach=/etc/passwd", "mailto:a@example.org"},
+      {"mailto:a@example.org,b@example.org?Subject=Hi&attachment=~/.ssh/id_rsa&body=Hello%20you&bcc=x@y&CC=c@example.org",
+       "mailto:a@example.org,b@example.org?Subject=Hi&body=Hello%20you&CC=c@example.org"},
+      {"mailto:a@example.org?%61ttach=/etc/passwd&body=x", "mailto:a@example.org?body=x"},
+      {"mailto:a@example.org?subject", "mailto:a@example.org?subject"},
+      {"/usr/bin/xterm", std::nullopt},
+      {"file:///etc/passwd", std::nullopt},
+      {"javascript:alert(1)", std::nullopt},
+      {"xhttp://example.org/", std::nullopt},
   };
-  for (const auto& [link, opens] : cases) {
-    const auto before = platform_.shell().opened_documents().size();
+  for (const auto& [link, opened] : cases) {
+    const auto before = platform_.shell().opened_documents();
     card_->SetLink(link);
     card_->HandleClick(Command::kLink);
-    EXPECT_EQ(platform_.shell().opened_documents().size(), before + (opens ? 1 : 0)) << link;
+    const auto& after = platform_.shell().opened_documents();
+    ASSERT_EQ(after.size(), before.size() + (opened ? 1 : 0)) << link;
+    if (opened) {
+      EXPECT_EQ(after.back(), *opened) << link;
+    }
   }
   EXPECT_TRUE(platform_.shell().started_programs().empty());
 }

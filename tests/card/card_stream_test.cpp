@@ -6,10 +6,15 @@
 #include "card/card_format.h"
 #include "card_fixture.h"
 #include "graphics/cursor_files.h"
+#include "graphics/jpeg_codec.h"
 #include "graphics/jpeg_graphic.h"
 #include "streaming/component_string.h"
 #include "streaming/object_stream.h"
+#include "streaming/pic.h"
+#include "streaming/record_writer.h"
+#include "support/limits.h"
 #include "support/messages.h"
+#include "support/zip_handler.h"
 
 namespace plorvane::test {
 namespace {
@@ -17,6 +22,46 @@ namespace {
 bool Contains(const std::vector<std::uint8_t>& bytes, std::string_view what) {
   return std::search(bytes.begin(), bytes.end(), what.begin(), what.end(),
                      [](std::uint8_t b, char c) { return b == static_cast<std::uint8_t>(c); }) != bytes.end();
+}
+
+// A JPEG picture whose header claims `side` x `side` pixels around the data of an 8 x 8 one: the
+// card learns its size from the header alone, so nothing of that size is ever decoded here.
+Picture JpegClaiming(int side) {
+  Bitmap pixels;
+  EXPECT_TRUE(pixels.Resize(8, 8, kWhite));
+  std::vector<std::uint8_t> jpeg;
+  EXPECT_TRUE(EncodeJpeg(pixels, 80, jpeg));
+  for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
+    if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xC0) continue;  // the frame header: length, precision, height, width
+    for (const std::size_t at : {i + 5, i + 7}) {
+      jpeg[at] = static_cast<std::uint8_t>(side >> 8);
+      jpeg[at + 1] = static_cast<std::uint8_t>(side);
+    }
+    break;
+  }
+  Picture picture;
+  picture.SetGraphic(TJPEGImage::FromBytes(std::move(jpeg)));
+  EXPECT_EQ(picture.PixelCount(), std::int64_t{side} * side);
+  return picture;
+}
+
+// A card stream whose record holds only this picture, written without drawing it.
+std::vector<std::uint8_t> CardStreamWithPicture(const Picture& picture) {
+  MemoryStream record;
+  TPic pic;
+  pic.pPic = picture;
+  WriteObject(record, pic);
+  std::string packed;
+  EXPECT_TRUE(ZipHandler().CompressBytes(record.bytes(), packed));
+  MemoryStream stream;
+  TComponentString signature;
+  signature.X = kCardSignature;
+  WriteObject(stream, signature);
+  RecordWriter writer(stream);
+  writer.BeginRecord(TZarvickV2::kClassName);
+  writer.String("pPicture", packed);
+  writer.EndRecord();
+  return stream.bytes();
 }
 
 // A card that differs from a new card in every part it can carry.
@@ -164,6 +209,25 @@ TEST_F(CardTest, EveryTruncationAndMutationIsUnknownFormatOrDataCorrupt) {
     for (int j = 0; j < 4; ++j) damaged[random() % damaged.size()] = static_cast<std::uint8_t>(random());
     check(damaged);
   }
+}
+
+TEST_F(CardTest, CardBeyondThePixelAllowanceIsRefusedAndTheAboutPictureWaitsForAbout) {
+  // One pixel row over the allowance is refused as a card that needs too much memory.
+  int side = 1;
+  while (std::int64_t{side} * side <= limits::kMaxCardPixels) ++side;
+  MemoryStream huge(CardStreamWithPicture(JpegClaiming(side)));
+  EXPECT_FALSE(card_->LoadFromStream(huge));
+  EXPECT_EQ(card_->LastError(), msg::kOutOfMemory);
+  EXPECT_EQ(card_->CardPicture().PixelCount(), std::int64_t{TZarvickV2::kBlankPictureSide} * TZarvickV2::kBlankPictureSide);
+
+  // The same picture as the about picture costs nothing until About shows, and then it does not
+  // fit beside the card's own: the box shows its texts alone.
+  card_->SetAboutPicture(JpegClaiming(side));
+  MemoryStream card(Saved(*card_));
+  auto player = std::make_unique<TZarvickV2>(platform_, CardMode::kPlayer);
+  ASSERT_TRUE(player->LoadFromStream(card)) << player->LastError();
+  player->ShowAbout();
+  EXPECT_LT(platform_.windowing().last_window()->ClientSize().width, side);
 }
 
 TEST_F(CardTest, UndoKeepsOneSnapshotAndTheSecondUndoIsARedo) {

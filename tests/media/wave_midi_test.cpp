@@ -55,13 +55,19 @@ TEST_F(WaveMidiTest, OpeningASecondFileClosesTheFirst) {
   player.FileName = Write("second.mid", kMidiBytes);
   player.DeviceType = TMPDeviceTypes::dtSequencer;
   player.Open();
+  player.OpenData({kMidiBytes.begin(), kMidiBytes.end()});
 
   EXPECT_TRUE(player.Opened());
   EXPECT_EQ(platform_.sound_devices().OpenDeviceCount(), 1);
-  EXPECT_TRUE(platform_.log().ContainsInOrder({"sound 1: open wave " + (folder_ / "first.wav").string() + " -> 0",
-                                               "sound 1: close",
-                                               "sound 1: open sequencer " + (folder_ / "second.mid").string() +
-                                                   " -> 0"}));
+  EXPECT_TRUE(platform_.log().ContainsInOrder(
+      {"sound 1: open wave " + (folder_ / "first.wav").string() + " -> 0", "sound 1: close",
+       "sound 1: open sequencer " + (folder_ / "second.mid").string() + " -> 0", "sound 1: close",
+       "sound 1: open sequencer " + std::to_string(kMidiBytes.size()) + " bytes -> 0"}));
+
+  player.DeviceType = TMPDeviceTypes::dtWaveAudio;
+  EXPECT_EQ(RaisedText([&] { player.OpenData({kMidiBytes.begin(), kMidiBytes.end()}); }),
+            "The sound device cannot play this file");
+  EXPECT_FALSE(player.Opened());
 }
 
 TEST_F(WaveMidiTest, AFailedOpenRaisesTheDeviceTextAndLeavesThePlayerClosed) {

@@ -1,5 +1,6 @@
 // Real sound through SDL_mixer, written by SDL's disk audio driver into a file per test.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <algorithm>
 #include <chrono>
@@ -65,6 +66,21 @@ TEST_F(SdlSoundTest, WaveAndMidiFilesPlayUntilStopped) {
     EXPECT_TRUE(Eventually([&] { return SomethingWasHeard(before); })) << name;
     EXPECT_EQ(device->Stop(), kSoundOk);
     EXPECT_EQ(device->Mode(), kSoundModeStopped) << name;
+  }
+}
+
+TEST_F(SdlSoundTest, BytesPlayWithoutAFileAndTheProgramKeepsItsSignals) {
+  auto device = devices_.CreateSoundDevice();
+  EXPECT_EQ(device->OpenData({'h', 'e', 'l', 'l', 'o'}, SoundDeviceType::kAutoSelect), kSdlSoundUnsupportedFile);
+  ASSERT_EQ(device->OpenData(test::WaveFile(40000), SoundDeviceType::kWaveAudio), kSoundOk);
+  ASSERT_EQ(device->Play(), kSoundOk);
+  EXPECT_TRUE(Eventually([&] { return SomethingWasHeard(); }));
+  EXPECT_EQ(folder_.EntryCount(), 1) << "only the driver's output file";
+  // Starting the audio must not take over SIGINT and SIGTERM, or the program could not be ended.
+  for (const int signal_number : {SIGINT, SIGTERM}) {
+    struct sigaction current {};
+    ASSERT_EQ(::sigaction(signal_number, nullptr, &current), 0);
+    EXPECT_EQ(current.sa_handler, SIG_DFL) << signal_number;
   }
 }
 

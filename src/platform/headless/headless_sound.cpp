@@ -21,17 +21,21 @@ std::string_view TypeName(SoundDeviceType type) {
   return "auto";
 }
 
-// kSoundOk when the file can be opened on `type`.
+// kSoundOk when a sound starting with these bytes can be opened on `type`.
+int ProbeBytes(const std::string& first_bytes, SoundDeviceType type) {
+  const SoundDeviceType found = SoundTypeOfBytes(first_bytes);
+  if (found == SoundDeviceType::kAutoSelect) return kHeadlessSoundUnsupportedFile;
+  if (type != SoundDeviceType::kAutoSelect && type != found) return kHeadlessSoundUnsupportedFile;
+  return kSoundOk;
+}
+
 int ProbeFile(const std::string& file_name, SoundDeviceType type) {
   std::ifstream file(file_name, std::ios::binary);
   if (!file) return kHeadlessSoundFileNotFound;
   std::string first(kSoundKindProbeBytes, '\0');
   file.read(first.data(), static_cast<std::streamsize>(first.size()));
   first.resize(static_cast<std::size_t>(file.gcount()));
-  const SoundDeviceType found = SoundTypeOfBytes(first);
-  if (found == SoundDeviceType::kAutoSelect) return kHeadlessSoundUnsupportedFile;
-  if (type != SoundDeviceType::kAutoSelect && type != found) return kHeadlessSoundUnsupportedFile;
-  return kSoundOk;
+  return ProbeBytes(first, type);
 }
 
 }  // namespace
@@ -110,8 +114,19 @@ void HeadlessSoundDevice::Record(const std::string& what) const {
 
 int HeadlessSoundDevice::Open(const std::string& file_name, SoundDeviceType type) {
   if (open_) Close();
-  const int code = owner_.TakeOpenResult(ProbeFile(file_name, type));
-  Record("open " + std::string(TypeName(type)) + " " + file_name + " -> " + std::to_string(code));
+  return OpenProbed(file_name, ProbeFile(file_name, type), type);
+}
+
+int HeadlessSoundDevice::OpenData(std::vector<std::uint8_t> bytes, SoundDeviceType type) {
+  if (open_) Close();
+  const std::size_t probed = std::min(bytes.size(), kSoundKindProbeBytes);
+  const std::string first(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(probed));
+  return OpenProbed(std::to_string(bytes.size()) + " bytes", ProbeBytes(first, type), type);
+}
+
+int HeadlessSoundDevice::OpenProbed(const std::string& what, int probe_result, SoundDeviceType type) {
+  const int code = owner_.TakeOpenResult(probe_result);
+  Record("open " + std::string(TypeName(type)) + " " + what + " -> " + std::to_string(code));
   open_ = code == kSoundOk;
   playing_ = false;
   return code;

@@ -62,6 +62,8 @@ class HeadlessSoundDevice final : public SoundDevice {
   HeadlessSoundDevice& operator=(const HeadlessSoundDevice&) = delete;
 
   int Open(const std::string& file_name, SoundDeviceType type) override;
+  // Logged as "open <type> <n> bytes -> <code>".
+  int OpenData(std::vector<std::uint8_t> bytes, SoundDeviceType type) override;
   int Play() override;
   int Stop() override;
   int Close() override;
@@ -73,6 +75,7 @@ class HeadlessSoundDevice final : public SoundDevice {
 
  private:
   void Record(const std::string& what) const;
+  int OpenProbed(const std::string& what, int probe_result, SoundDeviceType type);
 
   const int id_;
   HeadlessSoundDevices& owner_;

@@ -49,6 +49,11 @@ int SdlSoundDevice::Open(const std::string& file_name, SoundDeviceType type) {
   if (ReadWholeFile(file_name, bytes, limits::kMaxDocumentBytes) != FileResult::kOk) {
     return Fail(kSdlSoundFileNotFound, {});
   }
+  return OpenData(std::move(bytes), type);
+}
+
+int SdlSoundDevice::OpenData(std::vector<std::uint8_t> bytes, SoundDeviceType type) {
+  Close();
   const int kind = DetectSoundKind(bytes);
   // The device types carry the kinds' codes: 1 sequencer, 2 wave audio.
   if (kind == kSoundKindNone || (type != SoundDeviceType::kAutoSelect && static_cast<int>(type) != kind)) {

@@ -19,6 +19,7 @@ class SdlSoundDevice final : public SoundDevice {
   SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
 
   int Open(const std::string& file_name, SoundDeviceType type) override;
+  int OpenData(std::vector<std::uint8_t> bytes, SoundDeviceType type) override;
   int Play() override;
   int Stop() override;
   int Close() override;

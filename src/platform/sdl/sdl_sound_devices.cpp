@@ -40,6 +40,9 @@ std::unique_ptr<SoundDevice> SdlSoundDevices::CreateSoundDevice() { return std::
 
 bool SdlSoundDevices::EnsureAudio() {
   if (audio_open_) return true;
+  // SDL would otherwise turn SIGINT and SIGTERM into a quit event nobody reads, and the program
+  // could no longer be ended; the program handles those signals itself.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     audio_error_ = SDL_GetError();
     return false;
