@@ -15,6 +15,7 @@
 #include "editor/resources/embedded_carriers.h"
 #include "editor/ui/main_window.h"
 #include "editor/ui/window_screenshot.h"
+#include "platform/qt/qt_display_choice.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_termination_signals.h"
 #include "platform/sdl/sdl_sound_devices.h"
@@ -53,6 +54,7 @@ void ScreenshotAndEnd(const QString& path) {
 int main(int argc, char** argv) {
   using namespace plorvane;
   KeepLargeBuffersForReuse();
+  ChooseDisplayPlatform();
   QApplication application(argc, argv);
   const QtTerminationSignals termination;
   const Arguments arguments = ReadArguments(QCoreApplication::arguments());
