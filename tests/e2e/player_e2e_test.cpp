@@ -165,14 +165,6 @@ TEST_F(PlayerTest, CopyUnderAnotherNameStillPlays) {
   EXPECT_EQ(window->width(), kNewCardSide);
 }
 
-// The disk audio driver writes what it plays into a file; silence is one repeated byte value.
-bool SoundWasWritten(const std::string& file) {
-  return WaitForFile(file, [](const std::vector<std::uint8_t>& bytes) {
-           return bytes.size() > 4096 &&
-                  std::any_of(bytes.begin(), bytes.end(), [&](std::uint8_t b) { return b != bytes[0]; });
-         }).has_value();
-}
-
 TEST_F(PlayerTest, WaveAndMidiCardsPlayTheirSound) {
   const std::vector<std::pair<std::string, std::vector<std::uint8_t>>> sounds = {
       {"tone.wav", test::WaveFile(44100)},

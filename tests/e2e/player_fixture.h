@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -26,6 +27,14 @@ inline constexpr int kNewCardFrame = 50;  // the new card's frame width
 inline constexpr Colour kOuterRing = MakeColour(58, 98, 151);
 
 // The card window once its first frame is painted: its outer ring shows at the left edge.
+// The disk audio driver writes what it plays into a file; silence is one repeated byte value.
+inline bool SoundWasWritten(const std::string& file) {
+  return WaitForFile(file, [](const std::vector<std::uint8_t>& bytes) {
+           return bytes.size() > 4096 &&
+                  std::any_of(bytes.begin(), bytes.end(), [&](std::uint8_t b) { return b != bytes[0]; });
+         }).has_value();
+}
+
 inline bool ShowsTheFrame(const Bitmap& shot) { return shot.GetPixel(0, kNewCardSide / 2) == kOuterRing; }
 
 class PlayerFixture : public ::testing::Test {

@@ -9,11 +9,11 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
-#include <thread>
 
 #include "e2e/card_maker.h"
 #include "e2e/child_process.h"
 #include "e2e/desktop_probe.h"
+#include "e2e/player_fixture.h"
 #include "e2e/virtual_display.h"
 #include "scratch_folder.h"
 #include "sound_files.h"
@@ -59,19 +59,8 @@ class PlayerSignalTest : public ::testing::Test {
                                            {"SDL_DISKAUDIOFILE", sound_output_}});
     EXPECT_TRUE(player->started()) << std::strerror(player->start_error());
     EXPECT_EQ(WaitForWindows(player->pid(), kStartTime).size(), 1u) << "no card window";
-    EXPECT_TRUE(SoundIsHeard()) << "no sound";
+    EXPECT_TRUE(SoundWasWritten(sound_output_)) << "no sound";
     return player;
-  }
-
-  // The disk audio driver writes silence as one repeated byte; the tone shows as other bytes.
-  bool SoundIsHeard() const {
-    const auto deadline = Clock::now() + kStartTime;
-    do {
-      const auto bytes = test::FileBytes(sound_output_);
-      if (std::any_of(bytes.begin(), bytes.end(), [&](std::uint8_t b) { return b != bytes.front(); })) return true;
-      std::this_thread::sleep_for(20ms);  // a poll, not a wait for something to be done
-    } while (Clock::now() < deadline);
-    return false;
   }
 
   [[nodiscard]] std::vector<std::string> TemporaryFiles() const {

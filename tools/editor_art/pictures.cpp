@@ -32,6 +32,13 @@ void Confetti(Bitmap& b, int count, double size, unsigned seed) {
   }
 }
 
+// A darker band along the bottom keeps the white text rows of the splash and about box readable.
+void DarkenBottom(Bitmap& b, int from_row, Colour shade, double amount) {
+  for (int y = from_row; y < b.height(); ++y) {
+    for (int x = 0; x < b.width(); ++x) b.SetPixel(x, y, Mix(b.GetPixel(x, y), shade, amount));
+  }
+}
+
 }  // namespace
 
 Bitmap DrawSplash() {
@@ -41,10 +48,7 @@ Bitmap DrawSplash() {
   Heart(b, 300, 118, 90, Rgb(240, 60, 110));
   Heart(b, 296, 112, 60, Rgb(255, 120, 160));
   Confetti(b, 28, 12, 7);
-  // A darker band keeps the white text rows readable.
-  for (int y = 190; y < 260; ++y) {
-    for (int x = 0; x < 400; ++x) b.SetPixel(x, y, Mix(b.GetPixel(x, y), Rgb(20, 10, 40), 0.55));
-  }
+  DarkenBottom(b, 190, Rgb(20, 10, 40), 0.55);
   return b;
 }
 
@@ -54,9 +58,7 @@ Bitmap DrawAboutPicture() {
   Star(b, 250, 70, 45, Rgb(255, 220, 100));
   Star(b, 250, 70, 28, Rgb(255, 245, 190));
   Confetti(b, 18, 10, 11);
-  for (int y = 140; y < 200; ++y) {
-    for (int x = 0; x < 330; ++x) b.SetPixel(x, y, Mix(b.GetPixel(x, y), Rgb(5, 20, 40), 0.5));
-  }
+  DarkenBottom(b, 140, Rgb(5, 20, 40), 0.5);
   return b;
 }
 
