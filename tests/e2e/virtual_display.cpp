@@ -2,10 +2,13 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <array>
 #include <cstdlib>
+#include <cstring>
 
 #include "e2e/display_start_lock.h"
 #include "e2e/wait.h"
@@ -50,14 +53,37 @@ std::string ReadLine(int fd, int timeout_ms) {
   return {};
 }
 
+// True when a client can connect to the local server of display `number` now.
+bool Accepts(const std::string& number) {
+  const std::string path = "/tmp/.X11-unix/X" + number;
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= sizeof(address.sun_path)) return false;
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  const bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+  ::close(fd);
+  return connected;
+}
+
 }  // namespace
 
 VirtualDisplay::VirtualDisplay() {
+  // A server started by someone else on the same number at the same moment makes ours give up
+  // ("server already running"); a new server then picks the next free number.
+  constexpr int kAttempts = 5;
+  for (int attempt = 0; attempt < kAttempts && !ready_; ++attempt) ready_ = Start();
+  if (ready_) ::setenv("DISPLAY", name_.c_str(), 1);
+}
+
+bool VirtualDisplay::Start() {
   // The server picks a free display number itself and writes it to the pipe when it is ready;
   // one server starts at a time, so tests running side by side never share a display.
   const DisplayStartLock lock;
+  server_.reset();
   Pipe pipe;
-  if (!pipe.ok()) return;
+  if (!pipe.ok()) return false;
   ::fcntl(pipe.read_end(), F_SETFD, FD_CLOEXEC);
   const std::string size = std::to_string(kWidth) + "x" + std::to_string(kHeight) + "x24";
   server_ = std::make_unique<ChildProcess>(
@@ -65,10 +91,9 @@ VirtualDisplay::VirtualDisplay() {
       std::vector<std::string>{"-displayfd", std::to_string(pipe.write_end()), "-screen", "0", size, "-nolisten", "tcp"});
   pipe.CloseWriteEnd();
   const std::string number = ReadLine(pipe.read_end(), static_cast<int>(kPatience.count()));
-  if (number.empty()) return;
+  if (number.empty() || !Accepts(number)) return false;
   name_ = ":" + number;
-  ::setenv("DISPLAY", name_.c_str(), 1);
-  ready_ = true;
+  return true;
 }
 
 }  // namespace plorvane::e2e

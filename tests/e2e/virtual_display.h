@@ -20,6 +20,9 @@ class VirtualDisplay {
   [[nodiscard]] const std::string& name() const { return name_; }
 
  private:
+  // One try at starting a server; true once it accepts connections.
+  bool Start();
+
   std::string name_;
   std::unique_ptr<ChildProcess> server_;
   bool ready_ = false;
