@@ -1,26 +1,23 @@
 // Measures the peak resident memory of the built player on cards with very large pictures, on a
 // virtual display: a new card for comparison, a card at the card's pixel allowance, and cards
 // holding an 8192 x 8192 picture (alone, and as the about picture too), which are refused.
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
-#include <thread>
 
 #include "e2e/card_maker.h"
 #include "e2e/child_process.h"
 #include "e2e/desktop_probe.h"
-#include "e2e/virtual_display.h"
 #include "graphics/bitmap_graphic.h"
-#include "scratch_folder.h"
 #include "support/general.h"
 #include "support/limits.h"
+// Last: its Xlib macros would rewrite the headers above.
+#include "measure_support.h"
 
 namespace plorvane {
 namespace {
 
-using SteadyClock = std::chrono::steady_clock;
+using bench::SteadyClock;
 using namespace std::chrono_literals;
 
 // A picture with some texture, so that it compresses as a drawn picture would, not to nothing.
@@ -55,30 +52,15 @@ std::string Card(const test::ScratchFolder& folder, const std::string& name, int
   return path;
 }
 
-// The peak resident memory in kB so far (VmHWM), or -1.
-long PeakKilobytes(pid_t pid) {
-  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-  }
-  return -1;
-}
-
 // `card_width`: the card window's width (the picture and the new card's frame of 50 on each side);
 // any other window is the error box of a refused card.
 void Measure(const test::ScratchFolder& folder, const std::string& title, const std::string& card, int card_width) {
   const auto start = SteadyClock::now();
-  e2e::ChildProcess player(card, {}, {{"HOME", folder.path()}, {"QT_QPA_PLATFORM", "xcb"}, {"SDL_AUDIODRIVER", "dummy"}});
+  e2e::ChildProcess player(card, {}, bench::ProgramEnvironment(folder));
   const auto windows = e2e::WaitForWindows(player.pid(), std::chrono::milliseconds(60s));
-  const double shown_ms = std::chrono::duration<double, std::milli>(SteadyClock::now() - start).count();
+  const double shown_ms = bench::Milliseconds(SteadyClock::now() - start);
   // The peak is reached once the first paint is done; it is taken when it has stopped rising.
-  long peak = PeakKilobytes(player.pid());
-  for (int steady = 0; steady < 10; std::this_thread::sleep_for(100ms)) {
-    const long now = PeakKilobytes(player.pid());
-    steady = now == peak ? steady + 1 : 0;
-    peak = now;
-  }
+  const long peak = bench::SettledKilobytes(player.pid(), "VmHWM", SteadyClock::now() + 60s).value_or(-1);
   std::string shown = "no window";
   if (!windows.empty()) {
     const auto area = e2e::Geometry(windows.front());
@@ -93,11 +75,8 @@ void Measure(const test::ScratchFolder& folder, const std::string& title, const 
 
 int main() {
   using namespace plorvane;
-  e2e::VirtualDisplay screen;
-  if (!screen.ready()) {
-    std::fprintf(stderr, "Xvfb did not start\n");
-    return 1;
-  }
+  const e2e::VirtualDisplay screen;
+  bench::RequireReady(screen);
   const test::ScratchFolder folder;
   int at_cap = 1;
   while (std::int64_t{at_cap + 1} * (at_cap + 1) <= limits::kMaxCardPixels) ++at_cap;

@@ -2,8 +2,6 @@
 // its first painted frame on the screen; the processor share of the player and of the X server,
 // and the player's peak memory, while a card with 20 moving elements plays for 10 seconds; and
 // the real frame period of some of its elements, read off the screen.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <dirent.h>
 #include <unistd.h>
 
@@ -21,14 +19,13 @@
 #include "bench_animations.h"
 #include "e2e/card_maker.h"
 #include "e2e/child_process.h"
-#include "e2e/desktop_probe.h"
-#include "e2e/virtual_display.h"
-#include "scratch_folder.h"
+#include "measure_support.h"
 
 namespace plorvane {
 namespace {
 
-using SteadyClock = std::chrono::steady_clock;
+using bench::SteadyClock;
+using bench::Milliseconds;
 using namespace std::chrono_literals;
 
 constexpr int kRuns = 7;
@@ -36,9 +33,6 @@ constexpr auto kPlayTime = 10s;
 constexpr auto kWatchTime = 5s;
 // Reading a one-pixel row through X takes well under this, so changes are timed to it.
 constexpr auto kSampleStep = 250us;
-// The new card's frame: 430 pixels square, centred, its outer ring in this colour.
-constexpr int kCardSide = 430;
-constexpr unsigned long kOuterRing = 0x3A6297;  // 58, 98, 151
 
 // Elements that neither scroll nor flash, whose centre pixel changes with every frame; those of
 // one row are read with one request.
@@ -66,25 +60,9 @@ std::string MovingCard(const test::ScratchFolder& folder, int& frame_width) {
   return path;
 }
 
-Point CardCorner() { return {(e2e::VirtualDisplay::kWidth - kCardSide) / 2, (e2e::VirtualDisplay::kHeight - kCardSide) / 2}; }
-
 // Polls one pixel of the card's outer ring until it shows.
 bool WaitForFirstFrame(Display* display, SteadyClock::time_point deadline) {
-  const int x = CardCorner().x;
-  const int y = CardCorner().y + kCardSide / 2;
-  const Window root = DefaultRootWindow(display);
-  while (SteadyClock::now() < deadline) {
-    XImage* image = XGetImage(display, root, x, y, 1, 1, AllPlanes, ZPixmap);
-    const bool shown = image != nullptr && (XGetPixel(image, 0, 0) & 0xFFFFFF) == kOuterRing;
-    if (image != nullptr) XDestroyImage(image);
-    if (shown) return true;
-    std::this_thread::sleep_for(1ms);
-  }
-  return false;
-}
-
-std::map<std::string, std::string> PlayerEnvironment(const test::ScratchFolder& folder) {
-  return {{"HOME", folder.path()}, {"QT_QPA_PLATFORM", "xcb"}, {"SDL_AUDIODRIVER", "dummy"}};
+  return bench::PollUntil([display] { return bench::RootPixel(display, bench::RingPoint()) == bench::kOuterRing; }, deadline);
 }
 
 // Nanoseconds a process (all its threads) has run, from the scheduler's own count.
@@ -93,15 +71,6 @@ std::optional<long long> CpuNanoseconds(pid_t pid) {
   long long nanoseconds = 0;
   if (!(stat >> nanoseconds)) return std::nullopt;
   return nanoseconds;
-}
-
-// The peak resident memory of a running process, in kB.
-std::optional<long> PeakResidentKilobytes(pid_t pid) {
-  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-  }
-  return std::nullopt;
 }
 
 // The X server is this program's child named Xvfb.
@@ -121,8 +90,6 @@ std::optional<pid_t> XServerPid() {
   }
   return std::nullopt;
 }
-
-double Milliseconds(SteadyClock::duration duration) { return std::chrono::duration<double, std::milli>(duration).count(); }
 
 struct FramePeriod {
   int frames = 0;
@@ -152,8 +119,8 @@ FramePeriod PeriodOf(const std::vector<SteadyClock::time_point>& changes, int in
 // changes.
 std::vector<FramePeriod> MeasureFramePeriods(Display* display, int frame_width) {
   const Window root = DefaultRootWindow(display);
-  const int left = CardCorner().x + frame_width;
-  const int top = CardCorner().y + frame_width;
+  const int left = bench::CardCorner().x + frame_width;
+  const int top = bench::CardCorner().y + frame_width;
   const int centre = bench::kElementSide / 2;
   const int row_width = 5 * 66;
   std::vector<std::optional<unsigned long>> last(std::size(kWatched));
@@ -185,12 +152,9 @@ std::vector<FramePeriod> MeasureFramePeriods(Display* display, int frame_width) 
 
 int main() {
   using namespace plorvane;
-  e2e::VirtualDisplay screen;
-  if (!screen.ready()) {
-    std::fprintf(stderr, "Xvfb did not start\n");
-    return 1;
-  }
-  const std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(screen.name().c_str()), XCloseDisplay);
+  const e2e::VirtualDisplay screen;
+  bench::RequireReady(screen);
+  const bench::DisplayConnection display = bench::Connect(screen);
   const std::optional<pid_t> server = XServerPid();
   const test::ScratchFolder folder;
   int frame_width = 0;
@@ -199,7 +163,7 @@ int main() {
   std::vector<double> first_frame_ms;
   for (int run = 0; run < kRuns; ++run) {
     const auto start = SteadyClock::now();
-    e2e::ChildProcess player(card, {}, PlayerEnvironment(folder));
+    e2e::ChildProcess player(card, {}, bench::ProgramEnvironment(folder));
     if (!WaitForFirstFrame(display.get(), start + 10s)) {
       std::fprintf(stderr, "no frame appeared\n");
       return 1;
@@ -208,7 +172,7 @@ int main() {
   }
   std::sort(first_frame_ms.begin(), first_frame_ms.end());
 
-  e2e::ChildProcess player(card, {}, PlayerEnvironment(folder));
+  e2e::ChildProcess player(card, {}, bench::ProgramEnvironment(folder));
   if (!WaitForFirstFrame(display.get(), SteadyClock::now() + 10s)) return 1;
   const auto player_before = CpuNanoseconds(player.pid());
   const auto server_before = server ? CpuNanoseconds(*server) : std::nullopt;
@@ -228,7 +192,7 @@ int main() {
               share(*player_before, *player_after));
   if (server_before && server_after) std::printf(", X server %.2f %%", share(*server_before, *server_after));
   std::printf("\n");
-  if (const auto peak = PeakResidentKilobytes(player.pid())) std::printf("player peak resident memory: %.1f MB\n", *peak / 1024.0);
+  if (const auto peak = bench::StatusKilobytes(player.pid(), "VmHWM")) std::printf("player peak resident memory: %.1f MB\n", *peak / 1024.0);
 
   const std::vector<FramePeriod> periods = MeasureFramePeriods(display.get(), frame_width);
   std::printf("frame period on the screen over %lld s (set, frames, mean, worst, latest beyond its beat):\n",

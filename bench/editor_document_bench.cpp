@@ -1,0 +1,154 @@
+// Open and Save As of a rich card through the editor's own commands (the tool bar's Open... and
+// Save As... buttons), on the headless platform with the file dialogs answered by script: a
+// 1024 x 768 JPEG picture, 20 animation elements, 1 MiB of wave sound and a cursor, saved as a
+// card executable behind the player image the build embeds.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench_animations.h"
+#include "bench_payload.h"
+#include "card/card.h"
+#include "editor/main_form.h"
+#include "editor/resources/embedded_carriers.h"
+#include "graphics/cursor_files.h"
+#include "graphics/jpeg_graphic.h"
+#include "media/compact_splash.h"
+#include "platform/headless/headless_platform.h"
+#include "scratch_folder.h"
+#include "sound_files.h"
+#include "support/general.h"
+#include "support/memory_tuning.h"
+#include "support/temp_home.h"
+
+namespace plorvane {
+namespace {
+
+constexpr int kOpenButton = 2;
+constexpr int kSaveAsButton = 3;
+constexpr std::size_t kWaveHeader = 44;
+
+// The strip, which the benchmark never looks at.
+class UnseenStrip final : public MainWindowView {
+ public:
+  void Refresh() override {}
+  void SetVisible(bool visible) override { visible_ = visible; }
+  [[nodiscard]] bool IsVisible() const override { return visible_; }
+  void SetStayOnTop(bool) override {}
+  void Place(Point, int) override {}
+
+ private:
+  bool visible_ = false;
+};
+
+// A photograph's worth of detail: smooth shading with fine noise, so JPEG has work to do.
+Bitmap Photo(int width, int height) {
+  Bitmap pixels;
+  if (!pixels.Resize(width, height)) std::abort();
+  std::uint32_t noise = 7;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      noise = noise * 1664525U + 1013904223U;
+      const int grain = static_cast<int>(noise >> 28);
+      pixels.SetPixel(x, y, MakeColour(static_cast<std::uint8_t>(x / 4 + grain), static_cast<std::uint8_t>(y / 3 + grain),
+                                       static_cast<std::uint8_t>((x + y) / 7 + grain)));
+    }
+  }
+  return pixels;
+}
+
+// A wave file of 1 MiB whose samples compress about as well as speech and music do.
+std::vector<std::uint8_t> Sound() {
+  std::vector<std::uint8_t> wave = test::WaveFile(std::size_t{1} << 20);
+  const std::string samples = bench::MixedPayload(wave.size() - kWaveHeader);
+  std::copy(samples.begin(), samples.end(), wave.begin() + kWaveHeader);
+  return wave;
+}
+
+// The editor after its start-up in a home of its own, holding the rich card, saved once.
+class RichEditor {
+ public:
+  RichEditor() {
+    KeepLargeBuffersForReuse();  // as the editor does
+    std::filesystem::create_directories(std::getenv("TMPDIR"));
+    folder_ = std::make_unique<test::ScratchFolder>();
+    form_ = std::make_unique<TForm1>(platform_, strip_, EmbeddedCarriers(),
+                                     EditorStart{folder_->Write("plorvane", "the editor program"), ""});
+    // The splash holds on the platform's clock, which only moves when told.
+    form_->Splash().Sleep = [this](std::chrono::milliseconds pause) {
+      platform_.clock().Advance(static_cast<std::uint32_t>(pause.count()));
+    };
+    if (!form_->FormCreate()) std::abort();
+
+    TZarvickV2& card = form_->Card();
+    Picture picture;
+    picture.SetGraphic(TJPEGImage::FromBitmap(Photo(1024, 768), 80));
+    card.SetCardPicture(std::move(picture));
+    bench::PlaceElements(card.Animations());
+    const std::string sound = folder_->File("sound.wav");
+    test::WriteBytes(sound, Sound());
+    const std::string cursor = folder_->File("cursor.cur");
+    test::WriteBytes(cursor, test::SolidCursor({30, 90, 200, 255}, 4, 4));
+    if (!card.LoadSound(sound) || !card.LoadCursor(cursor)) std::abort();
+    SaveAs();
+  }
+  void SaveAs() { Run(kSaveAsButton); }
+  void Open() { Run(kOpenButton); }
+
+  // An empty text while the card is what it was made as and no command failed.
+  [[nodiscard]] std::string Fault() {
+    const TZarvickV2& card = form_->Card();
+    if (!platform_.dialogs().error_boxes().empty()) return platform_.dialogs().error_boxes().front().text;
+    if (platform_.dialogs().UnusedAnswers() != 0) return "a file dialog was not shown";
+    if (!card.Saved()) return "the card counts as changed";
+    if (card.CardPicture().PixelCount() != 1024 * 768 || card.Animations().GetCounts().elements != bench::kElements ||
+        !card.HasSound() || !card.HasCursor()) {
+      return "the card lost some of its parts";
+    }
+    return {};
+  }
+  [[nodiscard]] double FileBytes() const { return static_cast<double>(TGeneral::FileSize(File())); }
+
+ private:
+  [[nodiscard]] std::string File() const { return folder_->File("rich.exe"); }
+  void Run(int button) {
+    platform_.dialogs().ScriptFileChoice(File());
+    form_->iButtons_OnClick(button);
+  }
+
+  testing::TempHome home_;
+  std::unique_ptr<test::ScratchFolder> folder_;
+  HeadlessPlatform platform_;
+  UnseenStrip strip_;
+  std::unique_ptr<TForm1> form_;
+};
+
+RichEditor& Editor() {
+  static RichEditor editor;
+  return editor;
+}
+
+void Report(benchmark::State& state) {
+  if (const std::string fault = Editor().Fault(); !fault.empty()) state.SkipWithError(fault.c_str());
+  state.counters["card_MB"] = Editor().FileBytes() / (1024.0 * 1024.0);
+}
+
+void BM_EditorSaveAsRichCard(benchmark::State& state) {
+  for (auto _ : state) Editor().SaveAs();
+  Report(state);
+}
+BENCHMARK(BM_EditorSaveAsRichCard)->Unit(benchmark::kMillisecond);
+
+void BM_EditorOpenRichCard(benchmark::State& state) {
+  for (auto _ : state) Editor().Open();
+  Report(state);
+}
+BENCHMARK(BM_EditorOpenRichCard)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace plorvane
