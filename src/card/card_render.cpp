@@ -1,6 +1,5 @@
 // Drawing the card: the picture layer (picture, animations, labels) and the frame around it.
 #include <algorithm>
-#include <cstdint>
 
 #include "card/card.h"
 #include "card/frame_painter.h"
@@ -101,14 +100,9 @@ void TZarvickV2::AnimationTick() {
   } else {
     for (const Rect& area : changes.areas) RedrawArea(area);
   }
-  // Nothing needs the main thread before the next element is due. After a frame went to the
-  // window, elements due before the window can show the next one wait and share one tick.
+  // Nothing needs the main thread before the next element is due.
   const std::uint32_t now = platform_.clock().Milliseconds();
-  const std::uint32_t due = animations_->NextAdvance().value_or(now + TFastTimer::kMaxInterval);
-  const bool presented = changes.everything || !changes.areas.empty();
-  const std::uint32_t next_frame = now + (presented ? kWindowFramePeriod : 0);
-  // Differences, so the later of the two holds across the wrap of the tick count.
-  animation_timer_->RestUntil(static_cast<std::int32_t>(due - next_frame) > 0 ? due : next_frame);
+  animation_timer_->RestUntil(animations_->NextAdvance().value_or(now + TFastTimer::kMaxInterval));
 }
 
 void TZarvickV2::RedrawArea(Rect area) {

@@ -45,9 +45,7 @@ std::uint32_t TFastTimer::Deadline(std::uint32_t last) const {
   if (!rest_until_) return regular;
   // Differences from `last`, so the comparison holds across the wrap of the tick count.
   const std::uint32_t rest = *rest_until_ - last;
-  // The interval is the finest step: a rest ending sooner waits for the regular tick, so
-  // elements due within one interval of each other share a tick and a paint.
-  if (static_cast<std::int32_t>(rest) <= static_cast<std::int32_t>(interval)) return regular;
+  if (static_cast<std::int32_t>(rest) <= 0) return regular;
   return last + std::min(rest, 2 * interval + 1);
 }
 

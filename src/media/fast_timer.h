@@ -43,9 +43,8 @@ class TFastTimer {
   // An empty handler stops the ticks.
   void SetOnTimer(std::function<void()> handler);
   // Called by the handler: it needs no tick before this tick count. Until then the timer
-  // leaves the main thread alone and ticks at that time instead, but never sooner than one
-  // interval after the last tick and after at most two intervals, so a change the handler
-  // could not foresee still gets its tick soon.
+  // leaves the main thread alone and ticks at that time instead, but after at most two
+  // intervals, so a change the handler could not foresee still gets its tick soon.
   void RestUntil(std::uint32_t tick_count);
 
  private:

@@ -61,10 +61,6 @@ enum class WindowRole { kMain, kOrdinary, kDialog };
 // are not cards show the plain arrow, and the pointing hand over a web link.
 enum class WindowCursor { kSlotCursor, kDragCursor, kArrowCursor, kLinkCursor };
 
-// A card window puts presented pixels on the screen at most once in this many milliseconds, the
-// pace of a screen's refresh; what is presented in between waits for the next frame.
-inline constexpr int kWindowFramePeriod = 16;
-
 class CardWindow {
  public:
   virtual ~CardWindow() = default;

@@ -10,6 +10,9 @@
 namespace plorvane {
 namespace {
 
+// A 60 Hz screen: at most one paint per refresh.
+constexpr qint64 kFrameMilliseconds = 16;
+
 MouseEvent MouseEventOf(const QMouseEvent& event) {
   MouseEvent out;
   switch (event.button()) {
@@ -125,11 +128,11 @@ void QtCardWindow::Present(const Bitmap& pixels, Point at) {
   if (frame_pacer_.isActive()) return;
   // Animation frames come faster than a screen refreshes, so paints keep to its pace; a frame
   // presented after a quiet spell is painted at once.
-  const qint64 since = last_paint_.isValid() ? last_paint_.elapsed() : kWindowFramePeriod;
-  if (since >= kWindowFramePeriod) {
+  const qint64 since = last_paint_.isValid() ? last_paint_.elapsed() : kFrameMilliseconds;
+  if (since >= kFrameMilliseconds) {
     PaintPresented();
   } else {
-    frame_pacer_.start(static_cast<int>(kWindowFramePeriod - since));
+    frame_pacer_.start(static_cast<int>(kFrameMilliseconds - since));
   }
 }
 
