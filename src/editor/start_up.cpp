@@ -16,6 +16,18 @@
 #include "support/scramble.h"
 
 namespace plorvane {
+namespace {
+
+// The copy was made from this very program: same size, and given the program's time when made.
+bool IsCopyOf(const std::string& copy, const std::string& program) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(program, error);
+  if (error || std::filesystem::file_size(copy, error) != size || error) return false;
+  const auto time = std::filesystem::last_write_time(program, error);
+  return !error && std::filesystem::last_write_time(copy, error) == time && !error;
+}
+
+}  // namespace
 
 bool TForm1::Impl::FormCreate() {
   need_support_files_ = true;
@@ -92,7 +104,10 @@ void TForm1::Impl::CopyEditorForPlayer() {
   std::error_code error;
   // Started from that copy (the player's "Edit" does so), the editor is already where it belongs.
   if (std::filesystem::equivalent(start_.own_executable, copy, error)) return;
-  CopyFileReplacing(start_.own_executable, copy);
+  // A program of tens of megabytes is copied only when it changed, not at every start.
+  if (IsCopyOf(copy, start_.own_executable)) return;
+  if (!CopyFileReplacing(start_.own_executable, copy)) return;
+  std::filesystem::last_write_time(copy, std::filesystem::last_write_time(start_.own_executable, error), error);
 }
 
 void TForm1::Impl::OpenFirstArgument() {

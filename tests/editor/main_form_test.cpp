@@ -67,6 +67,23 @@ TEST_F(EditorTest, StartUpRunsInItsOrder) {
   EXPECT_EQ(testing::ReadTextFile(TZarvickV2::EditorPath()), "the editor program");
 }
 
+TEST_F(EditorTest, TheEditorsCopyIsRenewedOnlyWhenTheProgramChanged) {
+  Start();
+  const std::string copy = TZarvickV2::EditorPath();
+  // Same size and time: taken for the program's own copy and kept as it is.
+  const auto stamp = std::filesystem::last_write_time(copy);
+  testing::WriteTextFile(copy, "THE EDITOR PROGRAM");
+  std::filesystem::last_write_time(copy, stamp);
+  form_.reset();
+  Start();
+  EXPECT_EQ(testing::ReadTextFile(copy), "THE EDITOR PROGRAM");
+  // A changed program replaces it.
+  testing::WriteTextFile(own_executable_, "the editor program, new");
+  form_.reset();
+  Start();
+  EXPECT_EQ(testing::ReadTextFile(copy), "the editor program, new");
+}
+
 TEST_F(EditorTest, TheCaptionShowsUnsavedChanges) {
   TForm1& form = Start();
   const int refreshes = view_.refreshes;
