@@ -14,6 +14,8 @@ packages=(
   fonts-dejavu-core
   # end-to-end tests of the real programs on a virtual display
   xvfb xauth xdotool imagemagick
+  # end-to-end tests of the programs in a Wayland session with XWayland
+  weston xwayland
   # the player measurement watches the screen through Xlib
   libx11-dev
   # libFuzzer and the sanitizer runtimes of clang 14

@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <memory>
 
 #include "card/card.h"
 #include "e2e/child_process.h"
 #include "e2e/desktop_probe.h"
+#include "e2e/editor_fixture.h"
 #include "e2e/virtual_display.h"
 #include "e2e/wait.h"
 #include "platform/headless/headless_platform.h"
@@ -22,10 +21,8 @@
 namespace plorvane::e2e {
 namespace {
 
-using test::ScratchFolder;
 using namespace std::chrono_literals;
 
-constexpr int kStripWidth = 640;
 constexpr int kToolBarHeight = 27;
 constexpr int kButtonSide = 25;
 constexpr int kButtonCount = 21;
@@ -39,12 +36,6 @@ int ButtonLeft(int tag) {
   int left = 1;
   for (int next = 2; next <= tag; ++next) left += kButtonSide + (next == 5 || next == 7 || next == 13 || next == 16 || next == 20 ? 10 : 0);
   return left;
-}
-
-std::string WindowName(WindowId window) {
-  std::string name = RunCommand("xdotool getwindowname " + std::to_string(window) + " 2>/dev/null").value_or("");
-  while (!name.empty() && name.back() == '\n') name.pop_back();
-  return name;
 }
 
 void Focus(WindowId window) { static_cast<void>(RunCommand("xdotool windowfocus --sync " + std::to_string(window))); }
@@ -84,11 +75,13 @@ std::string CollectionOf(const std::string& path) {
   return card.LoadFromFile(path) ? std::string(card.CollectionName()) : std::string();
 }
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public EditorFixture {
  protected:
+  EditorTest() : EditorFixture({{"QT_QPA_PLATFORM", "xcb"}}) {}
   void SetUp() override {
     ASSERT_TRUE(display_.ready()) << "Xvfb did not start";
-    for (const char* sub : {"home/config", "home/data", "bin", "cards"}) std::filesystem::create_directories(folder_.File(sub));
+    EditorFixture::SetUp();
+    std::filesystem::create_directories(folder_.File("cards"));
     // The shell's default action, recorded instead of opening a browser.
     const std::string opener = folder_.Write("bin/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + Opened() + "'\n");
     ::chmod(opener.c_str(), 0755);
@@ -99,46 +92,6 @@ class EditorTest : public ::testing::Test {
   [[nodiscard]] std::string CardPath(const std::string& name) const { return folder_.File("cards/" + name); }
   [[nodiscard]] std::string LibraryCard(const std::string& name) const {
     return folder_.File("home/data/Vumra Enterprises/Zarvicks/" + name);
-  }
-
-  void Launch(const std::vector<std::string>& arguments = {}) {
-    const char* path = std::getenv("PATH");
-    editor_ = std::make_unique<ChildProcess>(
-        PLORVANE_EDITOR_FILE, arguments,
-        std::map<std::string, std::string>{{"HOME", folder_.File("home")},
-                                           {"XDG_CONFIG_HOME", folder_.File("home/config")},
-                                           {"XDG_DATA_HOME", folder_.File("home/data")},
-                                           {"PATH", folder_.File("bin") + ":" + (path != nullptr ? path : "/usr/bin:/bin")},
-                                           {"QT_QPA_PLATFORM", "xcb"},
-                                           {"SDL_AUDIODRIVER", "dummy"}});
-    ASSERT_TRUE(editor_->started()) << PLORVANE_EDITOR_FILE;
-  }
-
-  // The strip and the card window, once start-up has shown both.
-  void WaitForEditorWindows() {
-    const auto strip = WaitFor([&]() -> std::optional<WindowId> {
-      for (const WindowId window : VisibleWindows(editor_->pid())) {
-        if (WindowName(window).ends_with(" - Plorvane")) return window;
-      }
-      return std::nullopt;
-    });
-    ASSERT_TRUE(strip.has_value()) << "no strip";
-    strip_ = *strip;
-    const auto card = WaitFor([&]() -> std::optional<WindowId> {
-      const auto windows = VisibleWindows(editor_->pid());
-      for (const WindowId window : windows) {
-        if (window != strip_ && windows.size() == 2) return window;
-      }
-      return std::nullopt;
-    });
-    ASSERT_TRUE(card.has_value()) << "no card window";
-    card_ = *card;
-  }
-
-  void Start(const std::vector<std::string>& arguments = {}) {
-    Launch(arguments);
-    if (HasFatalFailure()) return;
-    WaitForEditorWindows();
   }
 
   bool WaitForCaption(const std::string& caption) {
@@ -220,11 +173,8 @@ class EditorTest : public ::testing::Test {
     ASSERT_TRUE(WaitForDialogGone(*question));
   }
 
+  // Made before the editor, gone after it.
   VirtualDisplay display_;
-  ScratchFolder folder_;
-  std::unique_ptr<ChildProcess> editor_;
-  WindowId strip_ = 0;
-  WindowId card_ = 0;
 };
 
 TEST_F(EditorTest, StartUpShowsTheSplashThenTheStripAtTheTopAndTheNewCardCentred) {
