@@ -62,17 +62,6 @@ TEST_F(WaylandEditorTest, NewCardCentredAndTheWholeStripShown) {
   EXPECT_GT(strip->height(), kToolBarHeight);
 }
 
-// Weston's window manager reads a place of (0, 0) asked for a new X window as no place asked for,
-// and its shell puts the window where it likes.
-TEST_F(WaylandEditorTest, DISABLED_StripAtTheTopLeft) {
-  Start();
-  ASSERT_FALSE(HasFatalFailure());
-  const auto strip = WaitForShown(WindowName(strip_), [](const Rect& area) { return area.width() == kStripWidth; });
-  ASSERT_TRUE(strip.has_value()) << "the compositor shows no strip";
-  EXPECT_EQ(strip->left, 0);
-  EXPECT_EQ(strip->top, 0);
-}
-
 class WaylandPlayerTest : protected WaylandSession, public PlayerFixture {
  protected:
   WaylandPlayerTest() : PlayerFixture(display.environment()) {}
