@@ -7,8 +7,12 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 #include "e2e/display_start_lock.h"
 #include "e2e/wait.h"
@@ -67,7 +71,36 @@ bool Accepts(const std::string& number) {
   return connected;
 }
 
+// A lock file left by a server that was killed: the process it names is gone.
+bool HoldsOnlyTheDead(const std::string& path) {
+  std::ifstream lock(path);
+  long pid = 0;
+  return lock >> pid && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Xvfb picks its number by the sockets it can bind and writes no lock file; servers that pick
+// theirs by lock files (XWayland under Weston, Xorg) would take the number and replace its
+// socket. The lock file, made exclusively, keeps them off; false when one is there already.
+bool MakeLockFile(const std::string& path, pid_t server) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0444);
+  if (fd < 0 && errno == EEXIST && HoldsOnlyTheDead(path)) {
+    ::unlink(path.c_str());
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0444);
+  }
+  if (fd < 0) return false;
+  char text[16];
+  const int length = std::snprintf(text, sizeof text, "%10d\n", static_cast<int>(server));
+  const bool written = ::write(fd, text, static_cast<std::size_t>(length)) == length;
+  ::close(fd);
+  if (!written) ::unlink(path.c_str());
+  return written;
+}
+
 }  // namespace
+
+VirtualDisplay::~VirtualDisplay() {
+  if (!lock_file_.empty()) ::unlink(lock_file_.c_str());
+}
 
 VirtualDisplay::VirtualDisplay() {
   // A server started by someone else on the same number at the same moment makes ours give up
@@ -92,6 +125,9 @@ bool VirtualDisplay::Start() {
   pipe.CloseWriteEnd();
   const std::string number = ReadLine(pipe.read_end(), static_cast<int>(kPatience.count()));
   if (number.empty() || !Accepts(number)) return false;
+  const std::string lock_file = "/tmp/.X" + number + "-lock";
+  if (!MakeLockFile(lock_file, server_->pid())) return false;
+  lock_file_ = lock_file;
   name_ = ":" + number;
   return true;
 }

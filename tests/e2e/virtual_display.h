@@ -15,6 +15,9 @@ class VirtualDisplay {
   static constexpr int kHeight = 768;
 
   VirtualDisplay();
+  ~VirtualDisplay();
+  VirtualDisplay(const VirtualDisplay&) = delete;
+  VirtualDisplay& operator=(const VirtualDisplay&) = delete;
   [[nodiscard]] bool ready() const { return ready_; }
   // ":N", also put into this process's DISPLAY so commands inherit it.
   [[nodiscard]] const std::string& name() const { return name_; }
@@ -24,6 +27,7 @@ class VirtualDisplay {
   bool Start();
 
   std::string name_;
+  std::string lock_file_;
   std::unique_ptr<ChildProcess> server_;
   bool ready_ = false;
 };
