@@ -2,8 +2,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <array>
@@ -11,10 +9,10 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 
 #include "e2e/display_start_lock.h"
+#include "e2e/socket_probe.h"
 #include "e2e/wait.h"
 
 namespace plorvane::e2e {
@@ -55,20 +53,6 @@ std::string ReadLine(int fd, int timeout_ms) {
     line += c;
   }
   return {};
-}
-
-// True when a client can connect to the local server of display `number` now.
-bool Accepts(const std::string& number) {
-  const std::string path = "/tmp/.X11-unix/X" + number;
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  if (path.size() >= sizeof(address.sun_path)) return false;
-  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return false;
-  const bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-  ::close(fd);
-  return connected;
 }
 
 // A lock file left by a server that was killed: the process it names is gone.
@@ -118,13 +102,15 @@ bool VirtualDisplay::Start() {
   Pipe pipe;
   if (!pipe.ok()) return false;
   ::fcntl(pipe.read_end(), F_SETFD, FD_CLOEXEC);
+  // -noreset: the server would otherwise reset when its last client leaves (the readiness
+  // probe below, or a program between two tests) and refuse the next one meanwhile.
   const std::string size = std::to_string(kWidth) + "x" + std::to_string(kHeight) + "x24";
   server_ = std::make_unique<ChildProcess>(
       "/usr/bin/Xvfb",
-      std::vector<std::string>{"-displayfd", std::to_string(pipe.write_end()), "-screen", "0", size, "-nolisten", "tcp"});
+      std::vector<std::string>{"-displayfd", std::to_string(pipe.write_end()), "-screen", "0", size, "-nolisten", "tcp", "-noreset"});
   pipe.CloseWriteEnd();
   const std::string number = ReadLine(pipe.read_end(), static_cast<int>(kPatience.count()));
-  if (number.empty() || !Accepts(number)) return false;
+  if (number.empty() || !AcceptsConnections("/tmp/.X11-unix/X" + number)) return false;
   const std::string lock_file = "/tmp/.X" + number + "-lock";
   if (!MakeLockFile(lock_file, server_->pid())) return false;
   lock_file_ = lock_file;

@@ -1,14 +1,11 @@
 #include "e2e/weston_display.h"
 
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,6 +13,7 @@
 #include <sstream>
 
 #include "e2e/display_start_lock.h"
+#include "e2e/socket_probe.h"
 #include "e2e/wait.h"
 
 namespace plorvane::e2e {
@@ -49,19 +47,6 @@ std::optional<std::string> XDisplayNumber(const std::string& log) {
   while (end < log.size() && std::isdigit(static_cast<unsigned char>(log[end])) != 0) ++end;
   if (end == begin) return std::nullopt;
   return log.substr(begin, end - begin);
-}
-
-// True when a client can connect to the Unix socket at `path` now.
-bool AcceptsConnections(const std::string& path) {
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  if (path.size() >= sizeof(address.sun_path)) return false;
-  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return false;
-  const bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-  ::close(fd);
-  return connected;
 }
 
 // True once XWayland answers an X client on `display` with the whole screen. Weston holds the
