@@ -46,8 +46,8 @@ void HelpCommands::ExtractSupportFiles2Click() {
   question.caption = std::string(kApplicationTitle);
   question.text = Translate("Extract Support Files") + "?";
   question.icon = MessageIcon::kWarning;
-  question.buttons = MessageButtons::kOkCancel;
-  if (form_.platform().dialogs().ShowMessage(question) != MessageAnswer::kOk) return;
+  question.buttons = MessageButtons::kYesCancel;
+  if (form_.platform().dialogs().ShowMessage(question) != MessageAnswer::kYes) return;
   std::string error_text;
   if (!ExtractLibrary(error_text)) form_.ShowError(error_text);
 }

@@ -9,6 +9,7 @@ MessageAnswer CancellingAnswer(MessageButtons buttons) {
     case MessageButtons::kYesNo:
       return MessageAnswer::kNo;
     case MessageButtons::kOkCancel:
+    case MessageButtons::kYesCancel:
     case MessageButtons::kYesNoCancel:
       break;
   }

@@ -12,7 +12,7 @@
 namespace plorvane {
 
 enum class MessageIcon { kInformation, kWarning, kError, kQuestion };
-enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
+enum class MessageButtons { kOk, kOkCancel, kYesCancel, kYesNo, kYesNoCancel };
 enum class MessageAnswer { kOk, kCancel, kYes, kNo };
 
 struct MessageRequest {

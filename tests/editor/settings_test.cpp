@@ -88,10 +88,11 @@ TEST_F(EditorTest, ExtractSupportFilesAsksFirst) {
   platform_.dialogs().ScriptMessageAnswer(MessageAnswer::kCancel);
   ASSERT_TRUE(Pick("&File", "Extract Support Fi&les..."));
   EXPECT_FALSE(std::filesystem::exists(sample));
-  platform_.dialogs().ScriptMessageAnswer(MessageAnswer::kOk);
+  platform_.dialogs().ScriptMessageAnswer(MessageAnswer::kYes);
   ASSERT_TRUE(Pick("&File", "Extract Support Fi&les..."));
   EXPECT_TRUE(std::filesystem::exists(sample));
   EXPECT_EQ(platform_.dialogs().messages().back().text, "Extract Support Files?");
+  EXPECT_EQ(platform_.dialogs().messages().back().buttons, MessageButtons::kYesCancel);
 }
 
 TEST_F(EditorTest, HelpViewFolderAndWebPagesGoToTheShell) {

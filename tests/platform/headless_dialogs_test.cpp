@@ -46,6 +46,7 @@ TEST(HeadlessDialogsTest, UnscriptedDialogsAreCancelled) {
   EXPECT_EQ(dialogs.ShowMessage({"", "", MessageIcon::kQuestion, MessageButtons::kYesNoCancel}),
             MessageAnswer::kCancel);
   EXPECT_EQ(dialogs.ShowMessage({"", "", MessageIcon::kQuestion, MessageButtons::kYesNo}), MessageAnswer::kNo);
+  EXPECT_EQ(dialogs.ShowMessage({"", "", MessageIcon::kWarning, MessageButtons::kYesCancel}), MessageAnswer::kCancel);
   EXPECT_EQ(dialogs.ShowMessage({"", "", MessageIcon::kError, MessageButtons::kOk}), MessageAnswer::kOk);
 }
 

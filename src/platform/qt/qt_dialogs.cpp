@@ -39,6 +39,8 @@ std::vector<ButtonAnswer> ButtonsOf(MessageButtons buttons) {
   switch (buttons) {
     case MessageButtons::kOkCancel:
       return {{QMessageBox::Ok, MessageAnswer::kOk}, {QMessageBox::Cancel, MessageAnswer::kCancel}};
+    case MessageButtons::kYesCancel:
+      return {{QMessageBox::Yes, MessageAnswer::kYes}, {QMessageBox::Cancel, MessageAnswer::kCancel}};
     case MessageButtons::kYesNo:
       return {{QMessageBox::Yes, MessageAnswer::kYes}, {QMessageBox::No, MessageAnswer::kNo}};
     case MessageButtons::kYesNoCancel:
