@@ -84,33 +84,13 @@ int PopupMenu::IndexOf(std::string_view caption) const {
   return -1;
 }
 
-bool PopupMenu::SetCaption(int index, std::string caption) {
-  Item* item = Find(index);
-  if (!item) return false;
-  item->caption = std::move(caption);
-  return true;
-}
+bool PopupMenu::SetCaption(int index, std::string caption) { return SetField(index, &Item::caption, std::move(caption)); }
 
-bool PopupMenu::SetEnabled(int index, bool enabled) {
-  Item* item = Find(index);
-  if (!item) return false;
-  item->enabled = enabled;
-  return true;
-}
+bool PopupMenu::SetEnabled(int index, bool enabled) { return SetField(index, &Item::enabled, enabled); }
 
-bool PopupMenu::SetMark(int index, MenuMark mark) {
-  Item* item = Find(index);
-  if (!item) return false;
-  item->mark = mark;
-  return true;
-}
+bool PopupMenu::SetMark(int index, MenuMark mark) { return SetField(index, &Item::mark, mark); }
 
-bool PopupMenu::SetChecked(int index, bool checked) {
-  Item* item = Find(index);
-  if (!item) return false;
-  item->checked = checked;
-  return true;
-}
+bool PopupMenu::SetChecked(int index, bool checked) { return SetField(index, &Item::checked, checked); }
 
 bool PopupMenu::SetShortcut(int index, std::string shortcut) {
   Item* item = Find(index);

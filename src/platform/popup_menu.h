@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace plorvane {
@@ -81,6 +82,14 @@ class PopupMenu {
 
   [[nodiscard]] const Item* Find(int index) const;
   [[nodiscard]] Item* Find(int index);
+  // Sets one field of the item at `index`; false when there is none.
+  template <typename Field, typename Value>
+  bool SetField(int index, Field Item::*field, Value&& value) {
+    Item* item = Find(index);
+    if (!item) return false;
+    item->*field = std::forward<Value>(value);
+    return true;
+  }
 
   std::vector<Item> items_;
 };
