@@ -41,15 +41,20 @@ bool IsNewCard(const Rect& area) { return area.width() == kNewCardSide && area.h
 constexpr Rect kCentredNewCard = Rect{(WestonDisplay::kWidth - kNewCardSide) / 2, (WestonDisplay::kHeight - kNewCardSide) / 2,
                                       (WestonDisplay::kWidth + kNewCardSide) / 2, (WestonDisplay::kHeight + kNewCardSide) / 2};
 
-class WaylandEditorTest : protected WaylandSession, public EditorFixture {
+// A fixture that starts its programs in the Wayland session.
+template <typename Fixture>
+class InWaylandSession : protected WaylandSession, public Fixture {
  protected:
-  WaylandEditorTest() : EditorFixture(display.environment()) {}
+  InWaylandSession() : Fixture(display.environment()) {}
   void SetUp() override {
     ASSERT_TRUE(display.ready()) << "Weston did not start:\n" << display.Log();
-    EditorFixture::SetUp();
+    Fixture::SetUp();
   }
   using WaylandSession::WaitForShown;
 };
+
+using WaylandEditorTest = InWaylandSession<EditorFixture>;
+using WaylandPlayerTest = InWaylandSession<PlayerFixture>;
 
 TEST_F(WaylandEditorTest, NewCardCentredAndTheWholeStripShown) {
   Start();
@@ -61,16 +66,6 @@ TEST_F(WaylandEditorTest, NewCardCentredAndTheWholeStripShown) {
   ASSERT_TRUE(strip.has_value()) << "the compositor shows no strip";
   EXPECT_GT(strip->height(), kToolBarHeight);
 }
-
-class WaylandPlayerTest : protected WaylandSession, public PlayerFixture {
- protected:
-  WaylandPlayerTest() : PlayerFixture(display.environment()) {}
-  void SetUp() override {
-    ASSERT_TRUE(display.ready()) << "Weston did not start:\n" << display.Log();
-    PlayerFixture::SetUp();
-  }
-  using WaylandSession::WaitForShown;
-};
 
 TEST_F(WaylandPlayerTest, NewCardShowsCentred) {
   auto player = Play(NewCard());
