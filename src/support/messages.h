@@ -21,6 +21,7 @@ inline constexpr std::string_view kEmpty = "Empty";
 inline constexpr std::string_view kCapacityReached = "Capacity reached";
 inline constexpr std::string_view kLocked = "Locked";
 inline constexpr std::string_view kUnsupportedEncoding = "Unsupported encoding";
+inline constexpr std::string_view kMoreFramesThanColumns = "More frames than the image has pixel columns";
 inline constexpr std::string_view kProgramExists = "A program exists with that name\rUse another";
 
 }  // namespace plorvane::msg
