@@ -7,6 +7,8 @@
 namespace plorvane::msg {
 
 inline constexpr std::string_view kOutOfMemory = "Out of memory";
+// Writing an object into a text says it with a full stop.
+inline constexpr std::string_view kOutOfMemoryWritingText = "Out of memory.";
 inline constexpr std::string_view kFileNotFound = "File not found";
 inline constexpr std::string_view kFileInUse = "File in use";
 inline constexpr std::string_view kOutOfDiskSpace = "Out of disk space";

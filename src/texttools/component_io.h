@@ -20,12 +20,9 @@ namespace plorvane {
 
 class TComponentIO {
  public:
-  // Unlike the other steps, this one's text ends with a full stop.
-  static constexpr std::string_view kComponentToStringError = "Out of memory.";
-
   template <class T>
   bool ComponentToString(const T& component, std::string& text, std::string& error) {
-    Step(kComponentToStringError, error);
+    Step(msg::kOutOfMemoryWritingText, error);
     try {
       MemoryStream stream;
       if (!WriteObject(stream, component)) return false;
