@@ -8,12 +8,16 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev libjpeg62-turbo-dev
+  # PNG images in icons; PNG, GIF and WebP pictures taken into the editor
+  libpng-dev libgif-dev libwebp-dev
   # windows, sound (MIDI through FluidSynth with a General MIDI soundfont)
   qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
   # a font for the card's labels and the about screen
   fonts-dejavu-core
   # end-to-end tests of the real programs on a virtual display
   xvfb xauth xdotool imagemagick
+  # the print companion's test renders its PDF page
+  poppler-utils
   # end-to-end tests of the programs in a Wayland session with XWayland
   weston xwayland
   # the player measurement watches the screen through Xlib

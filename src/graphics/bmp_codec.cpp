@@ -3,6 +3,7 @@
 #include <new>
 
 #include "graphics/dib_layout.h"
+#include "graphics/dib_runs.h"
 #include "graphics/little_endian.h"
 
 namespace plorvane {
@@ -20,6 +21,12 @@ bool ReadBmp(std::span<const std::uint8_t> file, Bitmap& out) {
     return false;
   DibLayout layout;
   if (!ReadDibLayout(file.subspan(kFileHeaderSize), layout)) return false;
+  if (layout.run_length) {
+    // The runs take as many bytes as they take; their own end mark, not the header's image size
+    // (often zero or wrong), says where they stop.
+    return pixel_offset >= kFileHeaderSize && pixel_offset <= file.size() &&
+           DecodeDibRuns(layout, file.subspan(pixel_offset), out);
+  }
   // The pixel cap keeps this product far below the range of std::size_t.
   const std::size_t pixel_bytes = layout.stride * static_cast<std::size_t>(layout.height);
   if (pixel_offset < kFileHeaderSize || !le::Fits(file.size(), pixel_offset, pixel_bytes)) return false;

@@ -10,7 +10,6 @@ std::string_view CursorErrorMessage(CursorError error) {
       return {};
     case CursorError::kNotACursor:
       return msg::kUnknownFormat;
-    case CursorError::kPngImage:
     case CursorError::kUnsupportedData:
       return msg::kUnsupportedFormat;
     case CursorError::kTruncated:

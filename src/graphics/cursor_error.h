@@ -9,7 +9,6 @@ namespace plorvane {
 enum class CursorError {
   kNone,
   kNotACursor,       // neither an icon, a cursor nor an animated cursor
-  kPngImage,         // an image stored as PNG, which the core does not decode
   kUnsupportedData,  // a pixel depth, compression or frame kind not read here
   kTruncated,        // a field, offset or size reaches past the end of its container
   kBadHeader,        // a field holds a value the format does not allow

@@ -12,7 +12,15 @@ namespace {
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kCompressionNone = 0;
+constexpr std::uint32_t kCompressionRle8 = 1;
+constexpr std::uint32_t kCompressionRle4 = 2;
 constexpr std::uint32_t kCompressionBitFields = 3;
+
+// Run-length encoding exists for exactly one depth each.
+bool PaletteCompressionFits(std::uint32_t compression, std::uint16_t bits) {
+  return compression == kCompressionNone || (compression == kCompressionRle8 && bits == 8) ||
+         (compression == kCompressionRle4 && bits == 4);
+}
 
 bool CheckedSize(std::int64_t width, std::int64_t height) {
   return width >= 0 && height >= 0 && width <= limits::kMaxBitmapSide && height <= limits::kMaxBitmapSide &&
@@ -47,7 +55,8 @@ bool ReadDibLayout(std::span<const std::uint8_t> dib, DibLayout& layout) {
   if (header_size == kCoreHeaderSize) {
     std::uint16_t core_width = 0;
     std::uint16_t core_height = 0;
-    if (!le::ReadU16(dib, 4, core_width) || !le::ReadU16(dib, 8, core_height) || !le::ReadU16(dib, 10, bits))
+    // Width, height, planes and bit count, 16 bits each.
+    if (!le::ReadU16(dib, 4, core_width) || !le::ReadU16(dib, 6, core_height) || !le::ReadU16(dib, 10, bits))
       return false;
     width = core_width;
     height = core_height;
@@ -79,7 +88,10 @@ bool ReadDibLayout(std::span<const std::uint8_t> dib, DibLayout& layout) {
     case 1:
     case 4:
     case 8: {
-      if (compression != kCompressionNone) return false;
+      if (!PaletteCompressionFits(compression, bits)) return false;
+      layout.run_length = compression != kCompressionNone;
+      // Runs are defined from the bottom row up; Windows refuses a compressed top-down DIB.
+      if (layout.run_length && layout.top_down) return false;
       const std::uint32_t most = 1u << bits;
       const std::uint32_t entries = (colours_used == 0 || colours_used > most) ? most : colours_used;
       const std::size_t table_size = std::size_t{entries} * palette_entry_size;
@@ -115,6 +127,10 @@ bool ReadDibLayout(std::span<const std::uint8_t> dib, DibLayout& layout) {
   }
 }
 
+std::array<std::uint8_t, 3> DibPaletteColour(const DibLayout& layout, std::size_t index) {
+  return index < layout.palette.size() ? layout.palette[index] : std::array<std::uint8_t, 3>{0, 0, 0};
+}
+
 void DecodeDibRow(const DibLayout& layout, const std::uint8_t* in, std::uint8_t* out) {
   const int bits = layout.bits_per_pixel;
   if (bits == 24) {
@@ -126,10 +142,7 @@ void DecodeDibRow(const DibLayout& layout, const std::uint8_t* in, std::uint8_t*
       const int per_byte = 8 / bits;
       const int shift = 8 - bits * (x % per_byte + 1);
       const std::size_t index = (in[x / per_byte] >> shift) & ((1u << bits) - 1);
-      // Indices past a short palette show black, as Windows draws them.
-      const std::array<std::uint8_t, 3> colour =
-          index < layout.palette.size() ? layout.palette[index] : std::array<std::uint8_t, 3>{0, 0, 0};
-      std::memcpy(out, colour.data(), 3);
+      std::memcpy(out, DibPaletteColour(layout, index).data(), 3);
       continue;
     }
     const std::uint8_t* p = in + static_cast<std::size_t>(x) * (bits / 8);

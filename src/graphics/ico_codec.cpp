@@ -6,6 +6,7 @@
 
 #include "graphics/dib_layout.h"
 #include "graphics/little_endian.h"
+#include "graphics/png_codec.h"
 
 namespace plorvane {
 namespace {
@@ -14,12 +15,6 @@ constexpr std::size_t kHeaderSize = 6;
 constexpr std::size_t kEntrySize = 16;
 constexpr std::size_t kDibBitCountOffset = 14;
 constexpr int kCursorSide = 32;
-constexpr std::uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-
-bool IsPng(std::span<const std::uint8_t> image) {
-  return image.size() >= std::size(kPngSignature) &&
-         std::equal(std::begin(kPngSignature), std::end(kPngSignature), image.begin());
-}
 
 std::span<const std::uint8_t> ImageOf(std::span<const std::uint8_t> file, const IconDirectoryEntry& entry) {
   return file.subspan(entry.offset, entry.size);
@@ -29,7 +24,7 @@ std::span<const std::uint8_t> ImageOf(std::span<const std::uint8_t> file, const 
 std::tuple<int, int, int> ChoiceKey(std::span<const std::uint8_t> file, const IconDirectoryEntry& entry,
                                     IconChoice choice) {
   std::uint16_t depth = 0;
-  if (!le::ReadU16(ImageOf(file, entry), kDibBitCountOffset, depth) || IsPng(ImageOf(file, entry))) depth = 0;
+  if (!le::ReadU16(ImageOf(file, entry), kDibBitCountOffset, depth) || LooksLikePng(ImageOf(file, entry))) depth = 0;
   const int distance = choice == IconChoice::kCursorSize
                            ? std::abs(entry.width - kCursorSide) + std::abs(entry.height - kCursorSide)
                            : 0;
@@ -55,7 +50,8 @@ void ApplyMask(bool masked, std::uint8_t* pixel) {
 // The DIB of one directory image: colour rows then mask rows, both bottom-up.
 CursorError DecodeDib(std::span<const std::uint8_t> image, CursorFrame& frame) {
   DibLayout layout;
-  if (!ReadDibLayout(image, layout) || layout.top_down || layout.height % 2 != 0) return CursorError::kBadHeader;
+  if (!ReadDibLayout(image, layout) || layout.top_down || layout.run_length || layout.height % 2 != 0)
+    return CursorError::kBadHeader;
   const int width = layout.width;
   const int height = layout.height / 2;
   if (width == 0 || height == 0) return CursorError::kBadHeader;
@@ -96,6 +92,17 @@ CursorError DecodeDib(std::span<const std::uint8_t> image, CursorFrame& frame) {
   frame.width = width;
   frame.height = height;
   frame.bgra = std::move(bgra);
+  return CursorError::kNone;
+}
+
+// A PNG image keeps its own size, whatever the directory says, as Windows draws it.
+CursorError DecodePngImage(std::span<const std::uint8_t> image, CursorFrame& frame) {
+  BgraImage decoded;
+  // A larger side is refused before its pixels are decoded.
+  if (!DecodePng(image, kMaxCursorSide, decoded)) return CursorError::kBadHeader;
+  frame.width = decoded.width;
+  frame.height = decoded.height;
+  frame.bgra = std::move(decoded.bgra);
   return CursorError::kNone;
 }
 
@@ -142,10 +149,11 @@ CursorError DecodeIconFile(std::span<const std::uint8_t> file, IconChoice choice
       directory.entries.begin(), directory.entries.end(),
       [&](const auto& a, const auto& b) { return ChoiceKey(file, a, choice) < ChoiceKey(file, b, choice); });
   const std::span<const std::uint8_t> image = ImageOf(file, *chosen);
-  if (IsPng(image)) return CursorError::kPngImage;
 
   CursorFrame decoded;
-  if (const CursorError error = DecodeDib(image, decoded); error != CursorError::kNone) return error;
+  if (const CursorError error = LooksLikePng(image) ? DecodePngImage(image, decoded) : DecodeDib(image, decoded);
+      error != CursorError::kNone)
+    return error;
   if (directory.type == kCursorFileType) {
     if (chosen->hot_spot_x >= decoded.width || chosen->hot_spot_y >= decoded.height) return CursorError::kBadHotSpot;
     decoded.hot_spot = {chosen->hot_spot_x, chosen->hot_spot_y};

@@ -1,6 +1,6 @@
 #pragma once
 // ICO and CUR files: a directory of images, each either a DIB of twice the image height (the
-// colour image, then a 1-bit AND mask) or a PNG file.
+// colour image, then a 1-bit AND mask) or a PNG file (with its own alpha).
 
 #include <cstdint>
 #include <span>
@@ -40,10 +40,11 @@ enum class IconChoice {
   kLargest,     // the largest, for drawing an icon as a picture
 };
 
-// Decodes one image of an ICO or CUR file into `frame` (display_ms 0); ties between images of
-// the same size go to the most bits per pixel, then to the first listed. A cursor keeps the hot
-// spot of its directory entry; an icon gets its centre, as Windows gives an icon used as a
-// cursor. On failure `frame` is unchanged.
+// Decodes one image of an ICO or CUR file, a DIB or a PNG of at most kMaxCursorSide a side,
+// into `frame` (display_ms 0); ties between images of the same size go to the most bits per
+// pixel (a PNG counting as none), then to the first listed. A cursor keeps the hot spot of its
+// directory entry; an icon gets its centre, as Windows gives an icon used as a cursor. On
+// failure `frame` is unchanged.
 CursorError DecodeIconFile(std::span<const std::uint8_t> file, IconChoice choice, CursorFrame& frame);
 
 }  // namespace plorvane

@@ -1,5 +1,6 @@
 #include "graphics/jpeg_graphic.h"
 
+#include "graphics/bitmap_orientation.h"
 #include "graphics/counted_block.h"
 #include "graphics/jpeg_codec.h"
 
@@ -21,9 +22,11 @@ bool TJPEGImage::Assign(std::vector<std::uint8_t> bytes) {
   int width = 0;
   int height = 0;
   const bool ok = bytes.empty() || ReadJpegSize(bytes, width, height);
+  orientation_ = ok ? ReadExifOrientation(bytes) : ExifOrientation::kUpright;
+  const bool swap = SwapsSides(orientation_);
   bytes_ = ok ? std::move(bytes) : std::vector<std::uint8_t>{};
-  width_ = ok ? width : 0;
-  height_ = ok ? height : 0;
+  width_ = ok ? (swap ? height : width) : 0;
+  height_ = ok ? (swap ? width : height) : 0;
   decoded_.reset();
   return ok;
 }
@@ -41,7 +44,7 @@ bool TJPEGImage::Render(Bitmap& out) const {
   if (bytes_.empty()) return false;
   if (!decoded_) {
     Bitmap pixels;
-    if (!DecodeJpeg(bytes_, pixels)) return false;
+    if (!DecodeJpeg(bytes_, pixels) || !OrientUpright(orientation_, pixels)) return false;
     decoded_ = std::move(pixels);
   }
   out = *decoded_;
@@ -53,6 +56,7 @@ std::unique_ptr<Graphic> TJPEGImage::Clone() const {
   copy->bytes_ = bytes_;
   copy->width_ = width_;
   copy->height_ = height_;
+  copy->orientation_ = orientation_;
   copy->decoded_ = decoded_;
   return copy;
 }

