@@ -251,6 +251,8 @@ class TZarvickV2 final : private WindowEventReceiver {
   [[nodiscard]] Point ToPicture(Point window_point) const;
   // The drag cursor over a movable animation in the editor, the card's cursor elsewhere.
   void SetHoverCursor(bool over_animation);
+  // Moves the window with a left drag that did not grab an animation.
+  void DragWindow(Point pointer);
   void BuildPlayerMenu();
   void OpenPlayerMenu();
   // The desktop's application-menu entry that starts the card.
@@ -318,6 +320,8 @@ class TZarvickV2 final : private WindowEventReceiver {
   // The left button went down on the card outside the labels, at this window point.
   bool dragging_ = false;
   Point drag_start_;
+  // The window system was offered the window drag of this press.
+  bool drag_offered_ = false;
 };
 
 }  // namespace plorvane

@@ -20,15 +20,29 @@ void TZarvickV2::OnMouseDown(const MouseEvent& event) {
   }
   drag_start_ = event.position;
   dragging_ = true;
+  drag_offered_ = false;
+}
+
+void TZarvickV2::DragWindow(Point pointer) {
+  // The first move offers the drag to the window system, which then moves the window and keeps
+  // the release to itself; where it moves no windows for us, the window follows the pointer so
+  // that the grabbed point stays under it.
+  if (!drag_offered_) {
+    drag_offered_ = true;
+    if (window_->StartSystemMove()) {
+      dragging_ = false;
+      return;
+    }
+  }
+  const Point window = window_->ScreenPosition();
+  window_->MoveTo({window.x + pointer.x - drag_start_.x, window.y + pointer.y - drag_start_.y});
 }
 
 void TZarvickV2::OnMouseMove(const MouseEvent& event) {
   const Point at = ToPicture(event.position);
   if (dragging_) {
     if (!HasSelection()) {
-      // The grabbed point stays under the mouse: the window follows it.
-      const Point window = window_->ScreenPosition();
-      window_->MoveTo({window.x + event.position.x - drag_start_.x, window.y + event.position.y - drag_start_.y});
+      DragWindow(event.position);
     } else {
       SetHoverCursor(animations_->MouseAction(TSAG::kMousePress, at.x, at.y));
       SetSaved(false);

@@ -71,6 +71,11 @@ class CardWindow {
   // Top-left corner of the client area in screen pixels.
   virtual void MoveTo(Point screen_position) = 0;
   [[nodiscard]] virtual Point ScreenPosition() const = 0;
+  // Hands the rest of a drag with the left button held to the window system, which moves the
+  // window with the pointer. Compositors that do not let a program move its own windows only
+  // move them this way. False when the window system moves no windows for us: the caller then
+  // follows the pointer with MoveTo.
+  virtual bool StartSystemMove() = 0;
 
   virtual void Show() = 0;
   virtual void Hide() = 0;

@@ -1,6 +1,7 @@
 // The player: starting from its own executable, its menu, its link and its send-to commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -174,6 +175,25 @@ TEST_F(PlayerTest, LeftDragMovesTheWindowByTheMouseMovement) {
   player_window_->SimulateMouseMove(event);
   EXPECT_EQ(player_window_->ScreenPosition(), (Point{start.x + 25, start.y - 10}));
   EXPECT_TRUE(player_window_->surface() == shown) << "the picture does not move inside";
+}
+
+TEST_F(PlayerTest, WindowSystemThatMovesWindowsTakesTheDragOver) {
+  auto player = StartPlayer(SaveCard("card.exe", false));
+  player_window_->set_system_moves(true);
+  const Point start = player_window_->ScreenPosition();
+  MouseEvent event;
+  event.position = {100, 100};
+  player_window_->SimulateMouseDown(event);
+  for (const Point at : {Point{130, 90}, Point{160, 80}}) {
+    event.position = at;
+    player_window_->SimulateMouseMove(event);
+  }
+  EXPECT_EQ(player_window_->ScreenPosition(), start) << "the window system moves it, not the card";
+  const auto entries = platform_.log().Entries();
+  EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
+                          [](const std::string& entry) { return entry.ends_with(": system move"); }),
+            1)
+      << "offered once per press";
 }
 
 TEST_F(PlayerTest, SendToDesktopCopiesReplacesCardsAndRefusesOtherPrograms) {

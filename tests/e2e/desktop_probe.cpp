@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <sstream>
+#include <string_view>
 
 #include "e2e/child_process.h"
 #include "graphics/bmp_codec.h"
@@ -96,6 +98,14 @@ std::optional<Bitmap> WaitForScreenshot(const Rect& area, const std::function<bo
 }
 
 void MoveMouse(int x, int y) { Xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y)); }
+std::optional<WindowId> WindowUnderMouse() {
+  const auto answer = RunCommand("xdotool getmouselocation --shell 2>/dev/null");
+  if (!answer) return std::nullopt;
+  constexpr std::string_view kKey = "WINDOW=";
+  const auto at = answer->find(kKey);
+  if (at == std::string::npos) return std::nullopt;
+  return std::strtoul(answer->c_str() + at + kKey.size(), nullptr, 10);
+}
 void PressButton(int button) { Xdotool("mousedown " + std::to_string(button)); }
 void ReleaseButton(int button) { Xdotool("mouseup " + std::to_string(button)); }
 void Click(int button) { Xdotool("click " + std::to_string(button)); }

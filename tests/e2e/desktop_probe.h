@@ -33,6 +33,8 @@ std::optional<Bitmap> WaitForScreenshot(const Rect& area, const std::function<bo
                                         std::chrono::milliseconds timeout = kPatience);
 
 void MoveMouse(int x, int y);
+// The window the X server has under its pointer; nothing when it cannot be asked.
+std::optional<WindowId> WindowUnderMouse();
 void PressButton(int button);
 void ReleaseButton(int button);
 void Click(int button);

@@ -3,6 +3,7 @@
 // clients, so the places they give their windows hold where the user sees them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -73,6 +74,43 @@ TEST_F(WaylandPlayerTest, NewCardShowsCentred) {
   const auto shown = WaitForShown(WindowName(window_), IsNewCard);
   ASSERT_TRUE(shown.has_value()) << "the compositor shows no card window";
   EXPECT_EQ(*shown, kCentredNewCard);
+}
+
+TEST_F(WaylandPlayerTest, DragMovesTheCardWithThePointer) {
+  auto player = Play(NewCard());
+  ASSERT_TRUE(CardWindow(*player).has_value());
+  const auto before = WaitForShown(WindowName(window_), IsNewCard);
+  ASSERT_TRUE(before.has_value()) << "the compositor shows no card window";
+  const Point grab{before->left + 200, before->top + 200};
+  const Point target{grab.x + 150, grab.y + 100};
+  // The pointer comes from the screen's corner onto the card, as a user's does, until the card
+  // has it.
+  ASSERT_TRUE(WaitUntil([&] {
+    display.MoveMouse({0, 0});
+    display.MoveMouse(grab);
+    return WindowUnderMouse() == window_;
+  })) << "the pointer never reached the card";
+  display.PressButton(1);
+  // The compositor takes the drag over when the player asks on the first move, which it does only
+  // once the press and that move have reached it; so the pointer goes on in small steps, as a
+  // hand does, until the card follows it to the target.
+  Point pointer = grab;
+  const auto moved = WaitForShown(WindowName(window_), [&](const Rect& area) {
+    const bool at_target = pointer.x == target.x && pointer.y == target.y;
+    if (!at_target) {
+      pointer = {std::min(pointer.x + 5, target.x), std::min(pointer.y + 5, target.y)};
+      display.MoveMouse(pointer);
+    }
+    return at_target && area.left != before->left;
+  });
+  display.ReleaseButton(1);
+  ASSERT_TRUE(moved.has_value()) << "the card did not follow the pointer";
+  // The grabbed point stays under the pointer, give or take the steps made before the
+  // compositor had the drag.
+  constexpr int kSteps = 10;
+  EXPECT_NEAR(moved->left, before->left + (target.x - grab.x), kSteps);
+  EXPECT_NEAR(moved->top, before->top + (target.y - grab.y), kSteps);
+  EXPECT_EQ(moved->width(), before->width());
 }
 
 }  // namespace

@@ -116,6 +116,19 @@ std::vector<ShownWindow> WestonDisplay::ShownWindows() const {
   return graph ? ParseSceneGraph(*graph) : std::vector<ShownWindow>{};
 }
 
+void WestonDisplay::HostXdotool(const std::string& arguments) const {
+  static_cast<void>(RunCommand("DISPLAY=" + host_.name() + " xdotool " + arguments));
+}
+
+// Weston's screen window is the only window on the host display, at its origin, at scale 1.
+// Weston gives a window the pointer only when the pointer comes onto it, not when the window
+// appears under a resting pointer.
+void WestonDisplay::MoveMouse(Point at) const {
+  HostXdotool("mousemove " + std::to_string(at.x) + " " + std::to_string(at.y));
+}
+void WestonDisplay::PressButton(int button) const { HostXdotool("mousedown " + std::to_string(button)); }
+void WestonDisplay::ReleaseButton(int button) const { HostXdotool("mouseup " + std::to_string(button)); }
+
 bool WestonDisplay::Start() {
   // Weston takes the first free X display number while it starts. --debug lets ShownWindows
   // read the scene graph.

@@ -42,9 +42,17 @@ class WestonDisplay {
   // places apart from the X server's, so this is the way to learn where a user sees them.
   [[nodiscard]] std::vector<ShownWindow> ShownWindows() const;
 
+  // The user's mouse, at screen points of the session. X tools on XWayland move only XWayland's
+  // own pointer, which the compositor never sees; these reach the compositor through its screen
+  // window on the host display, as a real mouse does, so it knows a button is held.
+  void MoveMouse(Point at) const;
+  void PressButton(int button) const;
+  void ReleaseButton(int button) const;
+
  private:
   // One try at starting the compositor; true once Wayland and X clients can connect.
   bool Start();
+  void HostXdotool(const std::string& arguments) const;
 
   // Declared first: the compositor's runtime folder and its screen go only after it.
   test::ScratchFolder folder_;

@@ -73,6 +73,11 @@ void HeadlessCardWindow::MoveTo(Point screen_position) {
   position_ = screen_position;
 }
 
+bool HeadlessCardWindow::StartSystemMove() {
+  Record(system_moves_ ? "system move" : "system move refused");
+  return system_moves_;
+}
+
 void HeadlessCardWindow::Show() {
   Record("show");
   visible_ = true;

@@ -24,6 +24,7 @@ class HeadlessCardWindow final : public CardWindow {
   [[nodiscard]] PixelSize ClientSize() const override { return size_; }
   void MoveTo(Point screen_position) override;
   [[nodiscard]] Point ScreenPosition() const override { return position_; }
+  bool StartSystemMove() override;
   void Show() override;
   void Hide() override;
   [[nodiscard]] bool IsVisible() const override { return visible_; }
@@ -46,6 +47,9 @@ class HeadlessCardWindow final : public CardWindow {
   [[nodiscard]] const Bitmap& surface() const { return surface_; }
   [[nodiscard]] int present_count() const { return present_count_; }
   [[nodiscard]] bool repaint_pending() const { return repaint_pending_; }
+
+  // Whether StartSystemMove is taken, as under a window manager that moves windows.
+  void set_system_moves(bool taken) { system_moves_ = taken; }
 
   // The user's side. Input reaches the receiver only while the window is enabled, as on a real
   // desktop; each answers whether it was delivered (keys: whether the receiver used it).
@@ -74,6 +78,7 @@ class HeadlessCardWindow final : public CardWindow {
   bool visible_ = false;
   bool enabled_ = true;
   bool stay_on_top_ = false;
+  bool system_moves_ = false;
   bool repaint_pending_ = false;
   WindowCursor cursor_ = WindowCursor::kSlotCursor;
   PopupMenu* popup_menu_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include "platform/qt/qt_image.h"
 
@@ -105,6 +106,12 @@ void QtCardWindow::MoveTo(Point screen_position) {
 Point QtCardWindow::ScreenPosition() const {
   const QPoint client = geometry().topLeft();
   return {client.x(), client.y()};
+}
+
+bool QtCardWindow::StartSystemMove() {
+  // On X11 this is the window manager's move; Qt answers false where none offers one.
+  QWindow* window = windowHandle();
+  return window != nullptr && window->startSystemMove();
 }
 
 void QtCardWindow::Show() {

@@ -27,6 +27,7 @@ class QtCardWindow final : public QWidget, public CardWindow {
   [[nodiscard]] PixelSize ClientSize() const override;
   void MoveTo(Point screen_position) override;
   [[nodiscard]] Point ScreenPosition() const override;
+  bool StartSystemMove() override;
   void Show() override;
   void Hide() override;
   [[nodiscard]] bool IsVisible() const override { return isVisible(); }
