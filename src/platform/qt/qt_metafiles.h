@@ -1,6 +1,6 @@
 #pragma once
-// Metafile pictures on Qt: enhanced metafiles are played onto a QPainter. Windows metafiles are
-// not drawn (the picture then shows white).
+// Metafile pictures on Qt: enhanced and Windows metafiles are read by the core into drawing
+// commands and painted onto a QPainter (metafile_painter.h).
 
 #include "platform/metafile_renderer.h"
 
