@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "bitmap_file.h"
