@@ -77,6 +77,8 @@ class TSAG {
   void SelectRelative(int step);
   [[nodiscard]] bool HasSelection() const;
   [[nodiscard]] int Selected() const { return selected_; }
+  // The index of the topmost element; -1 without elements.
+  [[nodiscard]] int LastElement() const { return static_cast<int>(elements_.size()) - 1; }
 
   // Each needs HasSelection.
   int DuplicateSelected();
@@ -169,7 +171,6 @@ class TSAG {
  private:
   [[nodiscard]] bool ValidAnimation(int index) const;
   [[nodiscard]] bool ValidElement(int index) const;
-  [[nodiscard]] int LastElement() const { return static_cast<int>(elements_.size()) - 1; }
   [[nodiscard]] bool AnimationInUse(int index, bool shown_only) const;
   void Changed();
   [[nodiscard]] TSAN::OutlineStyle OutlineFor(int index) const;

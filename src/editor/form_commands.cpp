@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "editor/clipboard_commands.h"
 #include "editor/library_folders.h"
 #include "editor/main_form_impl.h"
 #include "editor/sound_commands.h"
@@ -12,10 +13,8 @@ namespace plorvane {
 void TForm1::Impl::RegisterFormCommands() {
   commands_.Register("File1", [this] { File1Click(); });
   commands_.Register("Edit1", [this] { menus_.SetChecked("OnTop1", GetOnTop()); });
-  commands_.Register("Animations1", [this] {
-    menus_.SetChecked("Lock1", GetLock());
-    menus_.SetChecked("Paused1", GetPause());
-  });
+  commands_.Register("Cursor1", [this] { ShowClipboardItemStates(menus_); });
+  commands_.Register("WebLink1", [this] { ShowClipboardItemStates(menus_); });
   commands_.Register("CentreCard1", [this] { card_->CenterCardWindow(); });
   commands_.Register("OnTop1", [this] { SetOnTop(!GetOnTop()); });
   commands_.Register("Paused1", [this] { SetPause(!GetPause()); });

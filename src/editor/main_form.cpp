@@ -56,14 +56,18 @@ TForm1::Impl::Impl(Platform& platform, MainWindowView& view, EditorCarriers carr
       splash_(std::make_unique<TCompactSplash>(platform)),
       documents_(*this, specs_, start_.own_executable),
       frames_(*this),
-      helps_(*this, carriers_.support) {
+      helps_(*this, carriers_.support),
+      animations_(*this, specs_) {
   button_allowed_.fill(true);
   documents_.Register(commands_);
   frames_.Register(commands_, menus_);
   helps_.Register(commands_, menus_);
+  animations_.Register(commands_, menus_);
+  RegisterClipboardCommands(commands_, *this);
   RegisterFormCommands();
   menus_.Build(main_menu_, MainMenuTree(), commands_);
   menus_.Build(popup_menu1_, PopupMenu1Tree(), commands_);
+  popup_menu1_.OnOpen = [this] { commands_.Run("PopupMenu1"); };
   menus_.Build(popup_menu2_, PopupMenu2Tree(), commands_);
 }
 
@@ -71,7 +75,13 @@ TForm1::Impl::~Impl() {
   if (!card_) return;
   // The menus go before the card does: its window must not keep showing one.
   card_->Window().AttachPopupMenu(nullptr);
-  LegacyReader().Attach(nullptr);
+  ConnectCard(nullptr);
+}
+
+void TForm1::Impl::ConnectCard(TZarvickV2* card) {
+  LegacyReader().Attach(card);
+  ZarvickClipboard().SetPlatform(card != nullptr ? &platform_ : nullptr);
+  ZarvickClipboard().SetCard(card);
 }
 
 void TForm1::Impl::SetBusy(bool busy) {
@@ -110,7 +120,7 @@ void TForm1::Impl::Timer1Timer() {
   Allowed(13) = card_->CanStopSound();
   Allowed(14) = card_->CanPlaySound();
   Allowed(15) = HasVolumeControl();
-  Allowed(8) = !locked_;
+  Allowed(8) = !GetLock();
   Allowed(4) = PrintCompanionPresent();
   if (!caption_.starts_with('*') && !card_->Saved()) {
     UpdateCaption();
@@ -144,7 +154,7 @@ void TForm1::Impl::SetPause(bool paused) {
 bool TForm1::Impl::GetPause() const { return card_->Animations().Paused; }
 
 void TForm1::Impl::SetLock(bool locked) {
-  locked_ = locked;
+  ZarvickClipboard().SetLocked(locked);
   Button(10).down = locked;
   ShowState();
 }
@@ -156,7 +166,7 @@ void TForm1::Impl::ExitSystem() {
   card_->StopSound();
   card_->HideCardWindow();
   SaveSystemSettings({card_->Animations().OutlineMode(), on_top_, false});
-  LegacyReader().Attach(nullptr);
+  ConnectCard(nullptr);
   card_.reset();
   splash_->Detach();
   help_.reset();

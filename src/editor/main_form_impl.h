@@ -7,6 +7,9 @@
 #include <string>
 
 #include "card/card.h"
+#include "clipboard/card_clipboard.h"
+#include "editor/animation_commands.h"
+#include "editor/clipboard_commands.h"
 #include "editor/dialog_specs.h"
 #include "editor/document_commands.h"
 #include "editor/form_services.h"
@@ -45,7 +48,7 @@ class TForm1::Impl final : public FormServices {
   void SetPause(bool paused);
   [[nodiscard]] bool GetPause() const;
   void SetLock(bool locked);
-  [[nodiscard]] bool GetLock() const { return locked_; }
+  [[nodiscard]] bool GetLock() const { return ZarvickClipboard().Locked(); }
   void RunToolButton(int tag);
   // The buttons as the window shows them: enabled only where the command exists.
   void ShowState();
@@ -59,9 +62,6 @@ class TForm1::Impl final : public FormServices {
   std::string error_text_;
   bool need_support_files_ = true;
   bool on_top_ = false;
-  // Animations are locked against changes. The card clipboard will keep this state; until it
-  // exists the form does.
-  bool locked_ = false;
 
   std::unique_ptr<TCompactSplash> splash_;
   std::unique_ptr<TZarvickV2> card_;
@@ -80,8 +80,11 @@ class TForm1::Impl final : public FormServices {
   DocumentCommands documents_;
   FrameCommands frames_;
   HelpCommands helps_;
+  AnimationCommands animations_;
 
  private:
+  // The card the legacy reader and the card clipboard work on; nullptr before the card goes.
+  void ConnectCard(TZarvickV2* card);
   void RegisterFormCommands();
   void File1Click();
   [[nodiscard]] bool PrintCompanionPresent() const;

@@ -1,6 +1,7 @@
 #include "editor/sound_commands.h"
 
 #include "card/card.h"
+#include "editor/clipboard_commands.h"
 #include "editor/dialog_specs.h"
 #include "support/paths.h"
 
@@ -26,6 +27,7 @@ void RegisterSoundCommands(CommandSet& commands, FormServices& form, MenuIndex& 
     menus.SetEnabled("Stop1", form.card().CanStopSound());
     menus.SetEnabled("Play1", form.card().CanPlaySound());
     menus.SetEnabled("ShowVolumeControl1", HasVolumeControl());
+    ShowClipboardItemStates(menus);
   });
 }
 

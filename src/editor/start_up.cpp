@@ -43,13 +43,13 @@ bool TForm1::Impl::FormCreate() {
   splash_->ShowTitle = 1;
 
   card_ = std::make_unique<TZarvickV2>(platform_, CardMode::kEditor);
-  LegacyReader().Attach(card_.get());
+  ConnectCard(card_.get());
   card_->OnChange = [this] { UpdateCaption(); };
 
   if (!ExtractCriticalParts()) {
     ShowError(error_text_);
     splash_->Detach();
-    LegacyReader().Attach(nullptr);
+    ConnectCard(nullptr);
     card_.reset();
     platform_.application().Terminate(1);
     return false;
