@@ -64,6 +64,7 @@ TForm1::Impl::Impl(Platform& platform, MainWindowView& view, EditorCarriers carr
   helps_.Register(commands_, menus_);
   animations_.Register(commands_, menus_);
   RegisterClipboardCommands(commands_, *this);
+  RegisterPrintCommands(commands_, *this, specs_);
   RegisterFormCommands();
   menus_.Build(main_menu_, MainMenuTree(), commands_);
   menus_.Build(popup_menu1_, PopupMenu1Tree(), commands_);
@@ -131,8 +132,7 @@ void TForm1::Impl::Timer1Timer() {
 
 bool TForm1::Impl::PrintCompanionPresent() const {
   std::error_code ignored;
-  return std::filesystem::is_regular_file(
-      Paths().MenuFolder("Fennick", false) + std::string(kPrintCompanionItem), ignored);
+  return std::filesystem::is_regular_file(PrintCompanionProgram(), ignored);
 }
 
 void TForm1::Impl::RunToolButton(int tag) {

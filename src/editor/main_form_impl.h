@@ -17,6 +17,7 @@
 #include "editor/help_commands.h"
 #include "editor/main_form.h"
 #include "editor/menu_commands.h"
+#include "editor/print_commands.h"
 #include "editor/system_settings.h"
 #include "media/compact_splash.h"
 #include "support/help.h"

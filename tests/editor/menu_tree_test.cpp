@@ -107,12 +107,14 @@ TEST_F(EditorTest, OnlyItemsWithACommandAreEnabled) {
   const Row rows[] = {
       {"&File", "&New", true},           {"&File", "&Open...", true},
       {"&File", "Save &As...", true},    {"&File", "&Save", false},  // nothing saved yet
-      {"&File", "&Print...", false},     {"&File", "Print to &Clipboard", false},
+      {"&File", "&Print...", false},  // the test carrier has no print companion
+      {"&File", "Print to &Clipboard", true},
       {"&File", "E&xit", true},          {"&File", "Extract Support Fi&les...", true},
       {"&Edit", "&Undo", true},          {"&Edit", "&Modify Animation...", false},
       {"&Edit", "&Information...", false}, {"&Edit", "&Center", true},
       {"&Picture", "&Copy", false},      {"&Picture", "Vie&w Folder", true},
-      {"&Animation", "Cu&t", false},     {"&Animation", "Pause All", true},
+      {"&Animation", "Cu&t", false},     {"&Animation", "Select from &File...", true},
+      {"F&rame", "Cu&t", true},          {"&Link", "Cu&t", false},  // a frame, no link     {"&Animation", "Pause All", true},
       {"&Animation", "Loc&k All", true}, {"&Sound", "Pl&ay", false},  // the new card has no sound
       {"F&rame", "Auto Colo&r", false},  {"F&rame", "Tra&ditional", true},
       {"&Link", "C&olor...", false},     {"&Help", "&Help", true},
