@@ -42,11 +42,12 @@ DialogSpecs MakeDialogSpecs(const std::string& card_file) {
   specs.CardOpenSpec = Spec("EXE", kOpenOptions, card_filter, LibraryFolder("Zarvicks"));
   specs.CardSaveSpec = Spec("EXE", kSaveOptions, card_filter, card_file);
   specs.PictureSpec = Spec("", kOpenOptions,
-                           Filter({{"All Pictures", "|*.bmp;*.emf;*.wmf;*.jpg|"},
-                                   {"Jpeg", " (*.jpg)|*.jpg|"},
+                           Filter({{"All Pictures", "|*.bmp;*.emf;*.wmf;*.jpg;*.jpeg;*.png;*.gif;*.webp;*.ico|"},
+                                   {"Jpeg", " (*.jpg)|*.jpg;*.jpeg|"},
                                    {"Bitmap", " (*.bmp)|*.bmp|"},
                                    {"Windows Metafile", " (*.wmf)|*.wmf|"},
-                                   {"Enhanced Windows Metafile", " (*.emf)|*.emf"}}),
+                                   {"Enhanced Windows Metafile", " (*.emf)|*.emf|"},
+                                   {"PNG, GIF, WebP", " (*.png;*.gif;*.webp)|*.png;*.gif;*.webp"}}),
                            picture_folder);
   specs.AnimationSpec = Spec("", kOpenOptions,
                              Filter({{"All Animations", "|*.san;*.sag|"},

@@ -57,12 +57,14 @@ TForm1::Impl::Impl(Platform& platform, MainWindowView& view, EditorCarriers carr
       documents_(*this, specs_, start_.own_executable),
       frames_(*this),
       helps_(*this, carriers_.support),
-      animations_(*this, specs_) {
+      animations_(*this, specs_),
+      pictures_(*this, specs_) {
   button_allowed_.fill(true);
   documents_.Register(commands_);
   frames_.Register(commands_, menus_);
   helps_.Register(commands_, menus_);
   animations_.Register(commands_, menus_);
+  pictures_.Register(commands_, menus_);
   RegisterClipboardCommands(commands_, *this);
   RegisterPrintCommands(commands_, *this, specs_);
   RegisterFormCommands();

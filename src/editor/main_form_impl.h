@@ -17,6 +17,7 @@
 #include "editor/help_commands.h"
 #include "editor/main_form.h"
 #include "editor/menu_commands.h"
+#include "editor/picture_commands.h"
 #include "editor/print_commands.h"
 #include "editor/system_settings.h"
 #include "media/compact_splash.h"
@@ -82,6 +83,7 @@ class TForm1::Impl final : public FormServices {
   FrameCommands frames_;
   HelpCommands helps_;
   AnimationCommands animations_;
+  PictureCommands pictures_;
 
  private:
   // The card the legacy reader and the card clipboard work on; nullptr before the card goes.

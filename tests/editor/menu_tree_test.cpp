@@ -112,7 +112,8 @@ TEST_F(EditorTest, OnlyItemsWithACommandAreEnabled) {
       {"&File", "E&xit", true},          {"&File", "Extract Support Fi&les...", true},
       {"&Edit", "&Undo", true},          {"&Edit", "&Modify Animation...", false},
       {"&Edit", "&Information...", false}, {"&Edit", "&Center", true},
-      {"&Picture", "&Copy", false},      {"&Picture", "Vie&w Folder", true},
+      {"&Picture", "&Copy", true},       {"&Picture", "P&aste", false},  // no bitmap on the clipboard
+      {"&Picture", "Vie&w Folder", true},
       {"&Animation", "Cu&t", false},     {"&Animation", "Select from &File...", true},
       {"F&rame", "Cu&t", true},          {"&Link", "Cu&t", false},  // a frame, no link     {"&Animation", "Pause All", true},
       {"&Animation", "Loc&k All", true}, {"&Sound", "Pl&ay", false},  // the new card has no sound
