@@ -5,6 +5,7 @@
 
 #include "editor/clipboard_commands.h"
 #include "editor/library_folders.h"
+#include "editor/link_commands.h"
 #include "editor/main_form_impl.h"
 #include "editor/sound_commands.h"
 
@@ -14,7 +15,10 @@ void TForm1::Impl::RegisterFormCommands() {
   commands_.Register("File1", [this] { File1Click(); });
   commands_.Register("Edit1", [this] { menus_.SetChecked("OnTop1", GetOnTop()); });
   commands_.Register("Cursor1", [this] { ShowClipboardItemStates(menus_); });
-  commands_.Register("WebLink1", [this] { ShowClipboardItemStates(menus_); });
+  commands_.Register("WebLink1", [this] {
+    ShowClipboardItemStates(menus_);
+    ShowLinkItemStates(*this, menus_);
+  });
   commands_.Register("CentreCard1", [this] { card_->CenterCardWindow(); });
   commands_.Register("OnTop1", [this] { SetOnTop(!GetOnTop()); });
   commands_.Register("Paused1", [this] { SetPause(!GetPause()); });

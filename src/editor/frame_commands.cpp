@@ -6,6 +6,7 @@
 
 #include "card/card.h"
 #include "editor/clipboard_commands.h"
+#include "editor/frame_size_commands.h"
 #include "support/text_case.h"
 #include "support/translate.h"
 
@@ -58,6 +59,7 @@ void FrameCommands::FrameCollection(std::string_view preset_name) {
 
 void FrameCommands::Frame1Click(MenuIndex& menus) {
   ShowClipboardItemStates(menus);
+  ShowFrameColourItemStates(form_, menus);
   const TZarvickV2& card = form_.card();
   menus.SetCaption("Size1", Translate("&Size") + " [" + std::to_string(card.pSize()) + "]");
   const bool has_frame = card.pSize() != 0;

@@ -37,6 +37,11 @@ PopupMenu& TForm1::PopupMenu2() { return impl_->popup_menu2_; }
 const std::array<ToolButtonState, TForm1::kToolButtonCount>& TForm1::ToolButtons() const { return impl_->buttons_; }
 int TForm1::ToolBarHeight() const { return ToolBarClientHeight(); }
 void TForm1::iButtons_OnClick(int tag) { impl_->RunToolButton(tag); }
+void TForm1::AdjustButtonDown(int tag, Point at) { impl_->drag_.Press(tag, at); }
+void TForm1::AdjustButtonMove(int tag, Point at) { impl_->drag_.Move(tag, at); }
+void TForm1::AdjustButtonUp(int tag, Point at) {
+  if (impl_->drag_.Release(tag, at)) iButtons_OnClick(tag);
+}
 
 const std::string& TForm1::Caption() const { return impl_->caption_; }
 bool TForm1::GetBusy() const { return impl_->GetBusy(); }
@@ -62,6 +67,8 @@ TForm1::Impl::Impl(Platform& platform, MainWindowView& view, EditorCarriers carr
   button_allowed_.fill(true);
   documents_.Register(commands_);
   frames_.Register(commands_, menus_);
+  frame_sizes_.Register(commands_);
+  links_.Register(commands_);
   helps_.Register(commands_, menus_);
   animations_.Register(commands_, menus_);
   pictures_.Register(commands_, menus_);

@@ -90,6 +90,11 @@ class TForm1 {
   // The tool bar's client height: the buttons' height plus 2.
   [[nodiscard]] int ToolBarHeight() const;
   void iButtons_OnClick(int tag);
+  // The mouse on the adjust buttons 16, 17 and 19, in the button's own coordinates; these
+  // buttons report their clicks only through AdjustButtonUp, which tells a drag from a click.
+  void AdjustButtonDown(int tag, Point at);
+  void AdjustButtonMove(int tag, Point at);
+  void AdjustButtonUp(int tag, Point at);
 
   [[nodiscard]] const std::string& Caption() const;
   [[nodiscard]] bool GetBusy() const;

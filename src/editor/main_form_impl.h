@@ -12,9 +12,12 @@
 #include "editor/clipboard_commands.h"
 #include "editor/dialog_specs.h"
 #include "editor/document_commands.h"
+#include "editor/drag_adjust.h"
 #include "editor/form_services.h"
 #include "editor/frame_commands.h"
+#include "editor/frame_size_commands.h"
 #include "editor/help_commands.h"
+#include "editor/link_commands.h"
 #include "editor/main_form.h"
 #include "editor/menu_commands.h"
 #include "editor/picture_commands.h"
@@ -81,6 +84,9 @@ class TForm1::Impl final : public FormServices {
   PopupMenu popup_menu2_;
   DocumentCommands documents_;
   FrameCommands frames_;
+  FrameSizeCommands frame_sizes_{*this};
+  LinkCommands links_{*this};
+  AdjustButtonDrag drag_{*this};
   HelpCommands helps_;
   AnimationCommands animations_;
   PictureCommands pictures_;

@@ -34,7 +34,7 @@ constexpr std::array<ToolButtonRow, TForm1::kToolButtonCount> kRows = {{
     {{"Volume Control"}, "ShowVolumeControl1"},
     {{"Frame Size", "Click for Size Dialog Window", "Click and drag up/down for Size Adjust"}, "Define1", true, true},
     {{"Frame Color", "Click for Color Window", "Click and drag for Screen Color"}, "Color1", false, true},
-    {{"Link..."}, ""},
+    {{"Link..."}, "LinkButton"},
     {{"Menu/Link Color", "Click for Color Window", "Click and drag for Screen Color"}, "Color2", false, true},
     {{"Information..."}, "Information1", true},
     {{"Help"}, "OnlineHelp1"},

@@ -12,8 +12,8 @@ namespace plorvane {
 inline constexpr int kToolBarTop = 1;
 inline constexpr int kToolBarGap = 10;
 
-// The command a button runs, by the menu item's name; empty for button 18, whose link prompt
-// has no menu item of its own.
+// The command a button runs, by the menu item's name; "LinkButton" for button 18, whose link
+// prompt has no menu item of its own.
 std::string_view ToolButtonCommand(int tag);
 
 // The buttons in order with their place, translated hints, glyphs and cursors; all enabled and

@@ -117,8 +117,8 @@ TEST_F(EditorTest, OnlyItemsWithACommandAreEnabled) {
       {"&Animation", "Cu&t", false},     {"&Animation", "Select from &File...", true},
       {"F&rame", "Cu&t", true},          {"&Link", "Cu&t", false},  // a frame, no link     {"&Animation", "Pause All", true},
       {"&Animation", "Loc&k All", true}, {"&Sound", "Pl&ay", false},  // the new card has no sound
-      {"F&rame", "Auto Colo&r", false},  {"F&rame", "Tra&ditional", true},
-      {"&Link", "C&olor...", false},     {"&Help", "&Help", true},
+      {"F&rame", "Auto Colo&r", true},  {"F&rame", "Tra&ditional", true},
+      {"&Link", "C&olor...", true},     {"&Help", "&Help", true},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(ItemEnabled(row.menu, row.item), row.enabled) << row.menu << " > " << row.item;
