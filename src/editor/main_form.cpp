@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "card/legacy_card.h"
+#include "editor/information_commands.h"
 #include "editor/main_form_impl.h"
 #include "editor/sound_commands.h"
 #include "editor/support_files.h"
@@ -74,6 +75,7 @@ TForm1::Impl::Impl(Platform& platform, MainWindowView& view, EditorCarriers carr
   pictures_.Register(commands_, menus_);
   RegisterClipboardCommands(commands_, *this);
   RegisterPrintCommands(commands_, *this, specs_);
+  RegisterInformationCommands(commands_, *this, view_);
   RegisterFormCommands();
   menus_.Build(main_menu_, MainMenuTree(), commands_);
   menus_.Build(popup_menu1_, PopupMenu1Tree(), commands_);

@@ -37,6 +37,9 @@ class MainWindowView {
   // The strip's outer top-left corner on the screen and its width; its height follows the menu
   // bar and the tool bar.
   virtual void Place(Point top_left, int width) = 0;
+  // The card's summary (rich text) in a read-only window with that caption; returns when the
+  // user has closed it.
+  virtual void ShowInformation(const std::string& caption, const std::string& rich_text) = 0;
 };
 
 // The bitmap files (14-byte header, 40-byte information header, pixels) of the three carriers

@@ -39,9 +39,14 @@ class RecordingView final : public MainWindowView {
     log_.Add("strip place " + std::to_string(top_left.x) + "," + std::to_string(top_left.y) + " width " +
              std::to_string(width));
   }
+  void ShowInformation(const std::string& caption, const std::string& rich_text) override {
+    log_.Add("information " + caption);
+    information = rich_text;
+  }
 
   int refreshes = 0;
   bool stay_on_top = false;
+  std::string information;  // the rich text last shown
 
  private:
   CallLog& log_;

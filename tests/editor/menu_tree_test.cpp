@@ -111,7 +111,7 @@ TEST_F(EditorTest, OnlyItemsWithACommandAreEnabled) {
       {"&File", "Print to &Clipboard", true},
       {"&File", "E&xit", true},          {"&File", "Extract Support Fi&les...", true},
       {"&Edit", "&Undo", true},          {"&Edit", "&Modify Animation...", false},
-      {"&Edit", "&Information...", false}, {"&Edit", "&Center", true},
+      {"&Edit", "&Information...", true}, {"&Edit", "&Center", true},
       {"&Picture", "&Copy", true},       {"&Picture", "P&aste", false},  // no bitmap on the clipboard
       {"&Picture", "Vie&w Folder", true},
       {"&Animation", "Cu&t", false},     {"&Animation", "Select from &File...", true},

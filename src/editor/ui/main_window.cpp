@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "editor/ui/information_window.h"
 #include "editor/ui/tool_bar_panel.h"
 #include "platform/qt/qt_menu_bar.h"
 
@@ -76,6 +77,10 @@ void MainWindow::Place(Point top_left, int width) {
   outer_width_ = width;
   FitHeight();
   move(top_left.x, top_left.y);
+}
+
+void MainWindow::ShowInformation(const std::string& caption, const std::string& rich_text) {
+  InformationWindow::ShowModal(QString::fromStdString(caption), QString::fromStdString(rich_text), this);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

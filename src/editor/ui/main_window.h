@@ -39,6 +39,7 @@ class MainWindow final : public QWidget, public MainWindowView {
   [[nodiscard]] bool IsVisible() const override { return isVisible(); }
   void SetStayOnTop(bool on_top) override;
   void Place(Point top_left, int width) override;
+  void ShowInformation(const std::string& caption, const std::string& rich_text) override;
 
   [[nodiscard]] QMenuBar& MenuBar() { return *menu_bar_; }
   [[nodiscard]] ToolBarPanel& ToolBar() { return *tool_bar_; }
