@@ -41,6 +41,7 @@ class UnseenStrip final : public MainWindowView {
   [[nodiscard]] bool IsVisible() const override { return visible_; }
   void SetStayOnTop(bool) override {}
   void Place(Point, int) override {}
+  void ShowInformation(const std::string&, const std::string&) override {}
 
  private:
   bool visible_ = false;
