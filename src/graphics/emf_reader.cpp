@@ -163,7 +163,7 @@ class EnhancedRecords {
       case kSetWindowOrigin: return Mapping(MappingField::kWindowOrigin, record);
       case kSetViewportExtent: return Mapping(MappingField::kViewportExtent, record);
       case kSetViewportOrigin: return Mapping(MappingField::kViewportOrigin, record);
-      case kSetMapMode: return MapModeOf(U32(record, 8));
+      case kSetMapMode: return AddMapMode(builder_, U32(record, 8));
       case kSetBackgroundMode: return builder_.Add(SetBackgroundOpaque{U32(record, 8) == 2});
       case kSetPolyFillMode: return builder_.Add(SetWindingFill{U32(record, 8) == 2});
       case kSetTextAlign: return builder_.Add(SetTextAlign{U32(record, 8)});
@@ -217,17 +217,6 @@ class EnhancedRecords {
  private:
   bool Mapping(MappingField field, Bytes record) { return builder_.Add(SetMapping{field, PointAt(record, 8)}); }
 
-  bool MapModeOf(std::uint32_t mode) {
-    constexpr std::uint32_t kText = 1;
-    constexpr std::uint32_t kLastFixed = 6;
-    constexpr std::uint32_t kIsotropic = 7;
-    constexpr std::uint32_t kAnisotropic = 8;
-    if (mode == kText) return builder_.Add(SetMapMode{MapMode::kText});
-    if (mode > kText && mode <= kLastFixed) return builder_.Add(SetMapMode{MapMode::kFixed});
-    if (mode == kIsotropic) return builder_.Add(SetMapMode{MapMode::kIsotropic});
-    if (mode == kAnisotropic) return builder_.Add(SetMapMode{MapMode::kAnisotropic});
-    return true;
-  }
 
   bool Select(std::uint32_t handle) {
     if ((handle & kStockObject) == 0) return builder_.AddSelection(handle);

@@ -62,4 +62,16 @@ Drawing DrawingBuilder::Finish(bool cut_short) {
   return std::move(drawing_);
 }
 
+bool AddMapMode(DrawingBuilder& builder, std::uint32_t mode) {
+  constexpr std::uint32_t kText = 1;
+  constexpr std::uint32_t kLastFixed = 6;
+  constexpr std::uint32_t kIsotropic = 7;
+  constexpr std::uint32_t kAnisotropic = 8;
+  if (mode == kText) return builder.Add(SetMapMode{MapMode::kText});
+  if (mode > kText && mode <= kLastFixed) return builder.Add(SetMapMode{MapMode::kFixed});
+  if (mode == kIsotropic) return builder.Add(SetMapMode{MapMode::kIsotropic});
+  if (mode == kAnisotropic) return builder.Add(SetMapMode{MapMode::kAnisotropic});
+  return true;
+}
+
 }  // namespace plorvane::metafile

@@ -45,4 +45,8 @@ class DrawingBuilder {
   std::int64_t bitmap_pixels_ = 0;
 };
 
+// A map-mode record's mode as both kinds number it (MM_TEXT 1 .. MM_ANISOTROPIC 8); modes outside
+// that range are skipped.
+bool AddMapMode(DrawingBuilder& builder, std::uint32_t mode);
+
 }  // namespace plorvane::metafile

@@ -142,7 +142,7 @@ class WindowsRecords {
       case kOffsetWindowOrigin: return builder_.Add(OffsetWindowOrigin{YThenX(record, 0)});
       case kScaleWindowExtent:
         return builder_.Add(ScaleWindowExtent{Word(record, 3), Word(record, 2), Word(record, 1), Word(record, 0)});
-      case kSetMapMode: return MapModeOf(UnsignedWord(record, 0));
+      case kSetMapMode: return AddMapMode(builder_, UnsignedWord(record, 0));
       case kSetBackgroundMode: return builder_.Add(SetBackgroundOpaque{UnsignedWord(record, 0) == 2});
       case kSetPolyFillMode: return builder_.Add(SetWindingFill{UnsignedWord(record, 0) == 2});
       case kSetTextAlign: return builder_.Add(SetTextAlign{UnsignedWord(record, 0)});
@@ -186,17 +186,6 @@ class WindowsRecords {
  private:
   bool Mapping(MappingField field, Bytes record) { return builder_.Add(SetMapping{field, YThenX(record, 0)}); }
 
-  bool MapModeOf(std::uint32_t mode) {
-    constexpr std::uint32_t kText = 1;
-    constexpr std::uint32_t kLastFixed = 6;
-    constexpr std::uint32_t kIsotropic = 7;
-    constexpr std::uint32_t kAnisotropic = 8;
-    if (mode == kText) return builder_.Add(SetMapMode{MapMode::kText});
-    if (mode > kText && mode <= kLastFixed) return builder_.Add(SetMapMode{MapMode::kFixed});
-    if (mode == kIsotropic) return builder_.Add(SetMapMode{MapMode::kIsotropic});
-    if (mode == kAnisotropic) return builder_.Add(SetMapMode{MapMode::kAnisotropic});
-    return true;
-  }
 
   // With every index up to the cap taken, the object is dropped; its selection selects nothing.
   bool Create(Object object) {
