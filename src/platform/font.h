@@ -15,6 +15,9 @@ struct Font {
   bool underline = false;
   Colour colour = kBlack;
   bool strikeout = false;
+  // Above 0: the character cell's height in pixels, which then decides the glyphs' size instead
+  // of `size` (the symbol window draws its glyphs exactly as high as its rows).
+  int pixel_height = 0;
 
   friend bool operator==(const Font&, const Font&) = default;
 };

@@ -34,6 +34,9 @@ const PublishedProperties<TFontIO>& TFontIO::Published() {
               "pFont.Size", [](const F& io) { return std::int32_t{io.pFont.size}; },
               [](F& io, std::int32_t size) { io.pFont.size = size; })
           .Integer(
+              "pFont.Height", [](const F& io) { return std::int32_t{io.pFont.pixel_height}; },
+              [](F& io, std::int32_t height) { io.pFont.pixel_height = height; })
+          .Integer(
               "pFont.Color", [](const F& io) { return static_cast<std::int32_t>(io.pFont.colour); },
               [](F& io, std::int32_t colour) { io.pFont.colour = static_cast<Colour>(colour); })
           .Boolean("pFont.Bold", GetFlag<&Font::bold>, SetFlag<&Font::bold>)

@@ -16,8 +16,9 @@ namespace plorvane {
 class TFontIO {
  public:
   static constexpr std::string_view kClassName = "TFontIO";
-  // pFont as sub-properties: pFont.Name, pFont.Size, pFont.Color, and its style as the booleans
-  // pFont.Bold, pFont.Italic, pFont.Underline, pFont.StrikeOut.
+  // pFont as sub-properties: pFont.Name, pFont.Size, pFont.Height (pixels, 0 when the size
+  // decides), pFont.Color, and its style as the booleans pFont.Bold, pFont.Italic,
+  // pFont.Underline, pFont.StrikeOut.
   static const PublishedProperties<TFontIO>& Published();
 
   Font pFont;

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "editor/ui/tool_bar_panel.h"
+#include "texttools/ui/tool_window_frame.h"
 #include "editor_ui/editor_fixture.h"
 
 namespace plorvane::test {

@@ -14,6 +14,7 @@
 #include "texttools/text_picture.h"
 #include "tool_glyphs_art.h"
 #include "editor/resources/tool_glyphs.h"
+#include "texttools/ui/tool_window_glyphs.h"
 
 namespace {
 
@@ -30,19 +31,31 @@ bool WriteJpeg(const std::string& path, const Bitmap& picture) {
   return EncodeJpeg(picture, 90, jpeg) && WriteBytes(path, jpeg);
 }
 
-// The generated source of ToolGlyphText: one raw string literal per glyph.
+// A glyph as a 4-bit text picture.
+std::string GlyphText(const Bitmap& glyph) {
+  TTextPicture picture;
+  picture.Assign(glyph);
+  picture.SetDepth(4);
+  MemoryStream text;
+  picture.SaveToStream(text);
+  return std::string(text.bytes().begin(), text.bytes().end());
+}
+
+// The generated source of ToolGlyphText and ToolWindowGlyphText: one raw string literal per glyph.
 bool WriteGlyphSource(const std::string& path) {
   std::string source =
-      "// Made by plorvane_editor_art; do not edit.\n#include \"editor/resources/tool_glyphs.h\"\n\n"
+      "// Made by plorvane_editor_art; do not edit.\n#include \"editor/resources/tool_glyphs.h\"\n"
+      "#include \"texttools/ui/tool_window_glyphs.h\"\n\n"
       "namespace plorvane {\n\nstd::string_view ToolGlyphText(int tag) {\n  switch (tag) {\n";
   for (int tag = 1; tag <= kToolGlyphCount; ++tag) {
-    TTextPicture picture;
-    picture.Assign(art::DrawToolGlyph(tag));
-    picture.SetDepth(4);
-    MemoryStream text;
-    picture.SaveToStream(text);
-    const std::string encoded(text.bytes().begin(), text.bytes().end());
-    source += "    case " + std::to_string(tag) + ":\n      return R\"glyph(" + encoded + ")glyph\";\n";
+    source += "    case " + std::to_string(tag) + ":\n      return R\"glyph(" + GlyphText(art::DrawToolGlyph(tag)) +
+              ")glyph\";\n";
+  }
+  source += "    default:\n      return {};\n  }\n}\n\n";
+  source += "std::string_view ToolWindowGlyphText(ToolWindowGlyph glyph) {\n  switch (static_cast<int>(glyph)) {\n";
+  for (int glyph = 0; glyph < kToolWindowGlyphCount; ++glyph) {
+    source += "    case " + std::to_string(glyph) + ":\n      return R\"glyph(" +
+              GlyphText(art::DrawToolWindowGlyph(static_cast<ToolWindowGlyph>(glyph))) + ")glyph\";\n";
   }
   source += "    default:\n      return {};\n  }\n}\n\n}  // namespace plorvane\n";
   return WriteBytes(path, std::vector<std::uint8_t>(source.begin(), source.end()));

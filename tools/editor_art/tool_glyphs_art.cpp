@@ -186,4 +186,75 @@ Bitmap DrawToolGlyph(int tag) {
   return b;
 }
 
+Bitmap DrawToolWindowGlyph(ToolWindowGlyph glyph) {
+  Bitmap b;
+  if (!b.Resize(kToolGlyphSide, kToolGlyphSide, kWhite)) return {};
+  switch (glyph) {
+    case ToolWindowGlyph::kInsert: {  // a picture going down onto the card
+      Box(b, 1, 11, 19, 19, Rgb(170, 210, 245));
+      FillRect(b, Rect{8, 1, 12, 8}, kGreen);
+      Arrow(b, Point{10, 13}, 0, 1, kGreen);
+      break;
+    }
+    case ToolWindowGlyph::kColour:
+      Box(b, 1, 1, 10, 10, kRed);
+      Box(b, 10, 1, 19, 10, kYellow);
+      Box(b, 1, 10, 10, 19, kBlue);
+      Box(b, 10, 10, 19, 19, kGreen);
+      break;
+    case ToolWindowGlyph::kFont: {  // a capital A
+      const Point a[] = {{2, 18}, {8, 2}, {12, 2}, {18, 18}, {14, 18}, {13, 14}, {7, 14}, {6, 18}};
+      Polygon(b, a, kInk);
+      const Point hole[] = {{8, 11}, {10, 5}, {12, 11}};
+      Polygon(b, hole, kWhite);
+      break;
+    }
+    case ToolWindowGlyph::kCopyAsImage: {
+      Box(b, 1, 1, 13, 13, kPaper);
+      Box(b, 7, 7, 19, 19, Rgb(170, 210, 245));
+      const Point hill[] = {{8, 18}, {12, 12}, {15, 15}, {18, 18}};
+      Polygon(b, hill, kGreen);
+      break;
+    }
+    case ToolWindowGlyph::kDragWindow:
+      Box(b, 3, 3, 17, 17, kPaper);
+      FillRect(b, Rect{4, 4, 16, 7}, kBlue);
+      Arrow(b, Point{10, 0}, 0, -1, kInk);
+      Arrow(b, Point{10, 19}, 0, 1, kInk);
+      Arrow(b, Point{0, 10}, -1, 0, kInk);
+      Arrow(b, Point{19, 10}, 1, 0, kInk);
+      break;
+    case ToolWindowGlyph::kStop:
+      Box(b, 4, 4, 16, 16, kRed);
+      break;
+    case ToolWindowGlyph::kDuplicate:
+      Box(b, 1, 1, 12, 12, kRose);
+      Box(b, 8, 8, 19, 19, kRose);
+      break;
+    case ToolWindowGlyph::kBringToTop:
+      Box(b, 1, 8, 12, 19, kGrey);
+      Box(b, 8, 4, 19, 15, kBlue);
+      Arrow(b, Point{5, 0}, 0, -1, kInk);
+      FillRect(b, Rect{4, 3, 6, 7}, kInk);
+      break;
+    case ToolWindowGlyph::kSendToBottom:
+      Box(b, 8, 4, 19, 15, kBlue);
+      Box(b, 1, 8, 12, 19, kGrey);
+      Arrow(b, Point{15, 19}, 0, 1, kInk);
+      FillRect(b, Rect{14, 15, 16, 17}, kInk);
+      break;
+    case ToolWindowGlyph::kCopy:
+      Page(b);
+      Box(b, 1, 8, 9, 19, kPaper);
+      break;
+    case ToolWindowGlyph::kPaste:
+      Box(b, 2, 3, 14, 19, Rgb(190, 140, 80));
+      Box(b, 5, 1, 11, 5, kGrey);
+      Box(b, 8, 8, 18, 19, kPaper);
+      break;
+  }
+  b.SetPixel(0, kToolGlyphSide - 1, kWhite);
+  return b;
+}
+
 }  // namespace plorvane::art

@@ -1,22 +1,10 @@
 #include "editor/ui/tool_bar_panel.h"
 
-#include <QBitmap>
 #include <QIcon>
 
-#include "platform/qt/qt_image.h"
+#include "texttools/ui/tool_window_frame.h"
 
 namespace plorvane {
-
-QString TooltipOf(const std::string& hint) { return QString::fromStdString(hint).replace("\r\n", "\n"); }
-
-QPixmap GlyphPixmap(const Bitmap& glyph) {
-  if (glyph.width() == 0 || glyph.height() == 0) return {};
-  const QImage image = ImageOf(glyph);
-  QPixmap pixmap = QPixmap::fromImage(image);
-  const QRgb transparent = image.pixel(0, image.height() - 1);
-  pixmap.setMask(QBitmap::fromImage(image.createMaskFromColor(transparent, Qt::MaskInColor)));
-  return pixmap;
-}
 
 ToolBarPanel::ToolBarPanel(std::function<void(int)> on_click, QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Raised);

@@ -25,12 +25,4 @@ class ToolBarPanel final : public QFrame {
   std::array<QToolButton*, TForm1::kToolButtonCount> buttons_{};  // children of the panel
 };
 
-// The hint as a tooltip: the form joins the lines of a multi-line hint with "\r\n", Qt breaks
-// lines at "\n" alone.
-QString TooltipOf(const std::string& hint);
-
-// A speed-button glyph as an icon: the colour of its lower-left pixel is transparent, as on the
-// speed buttons the glyphs were drawn for.
-QPixmap GlyphPixmap(const Bitmap& glyph);
-
 }  // namespace plorvane

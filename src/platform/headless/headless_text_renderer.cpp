@@ -9,9 +9,12 @@
 namespace plorvane {
 namespace {
 
-// Font sizes below 1 (or absurdly large ones) still give a usable line.
-int GlyphHeight(const Font& font) { return std::clamp(font.size, 1, 1000); }
-int LineHeight(const Font& font) { return GlyphHeight(font) + 4; }
+// Font sizes below 1 (or absurdly large ones) still give a usable line. A pixel height is the
+// whole line: glyph and its 4 pixels of leading.
+int LineHeight(const Font& font) {
+  return font.pixel_height > 0 ? std::clamp(font.pixel_height, 5, 1004) : std::clamp(font.size, 1, 1000) + 4;
+}
+int GlyphHeight(const Font& font) { return LineHeight(font) - 4; }
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 

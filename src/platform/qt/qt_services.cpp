@@ -95,6 +95,7 @@ Font FontOf(const QFont& font, Colour colour) {
   Font out;
   out.name = font.family().toStdString();
   out.size = font.pointSize() > 0 ? font.pointSize() : out.size;
+  out.pixel_height = font.pointSize() > 0 ? 0 : std::max(font.pixelSize(), 0);
   out.bold = font.bold();
   out.italic = font.italic();
   out.underline = font.underline();
@@ -105,7 +106,11 @@ Font FontOf(const QFont& font, Colour colour) {
 
 QFont QFontOf(const Font& font) {
   QFont out(QString::fromStdString(font.name.empty() ? std::string("Arial") : font.name));
-  out.setPointSize(std::max(font.size, 1));
+  if (font.pixel_height > 0) {
+    out.setPixelSize(font.pixel_height);
+  } else {
+    out.setPointSize(std::max(font.size, 1));
+  }
   out.setBold(font.bold);
   out.setItalic(font.italic);
   out.setUnderline(font.underline);
