@@ -1,7 +1,8 @@
 // Open and Save As of a rich card through the editor's own commands (the tool bar's Open... and
 // Save As... buttons), on the headless platform with the file dialogs answered by script: a
 // 1024 x 768 JPEG picture, 20 animation elements, 1 MiB of wave sound and a cursor, saved as a
-// card executable behind the player image the build embeds.
+// card executable behind the player image the build embeds. And Picture > Paste with Compression
+// of a 1024 x 768 photograph from the clipboard, beside encoding the same pixels as JPEG alone.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -71,10 +72,10 @@ std::vector<std::uint8_t> Sound() {
   return wave;
 }
 
-// The editor after its start-up in a home of its own, holding the rich card, saved once.
-class RichEditor {
+// The editor after its start-up in a home of its own.
+class StartedEditor {
  public:
-  RichEditor() {
+  StartedEditor() {
     KeepLargeBuffersForReuse();  // as the editor does
     std::filesystem::create_directories(std::getenv("TMPDIR"));
     folder_ = std::make_unique<test::ScratchFolder>();
@@ -85,7 +86,20 @@ class RichEditor {
       platform_.clock().Advance(static_cast<std::uint32_t>(pause.count()));
     };
     if (!form_->FormCreate()) std::abort();
+  }
 
+ protected:
+  testing::TempHome home_;
+  std::unique_ptr<test::ScratchFolder> folder_;
+  HeadlessPlatform platform_;
+  UnseenStrip strip_;
+  std::unique_ptr<TForm1> form_;
+};
+
+// Holding the rich card, saved once.
+class RichEditor : public StartedEditor {
+ public:
+  RichEditor() {
     TZarvickV2& card = form_->Card();
     Picture picture;
     picture.SetGraphic(TJPEGImage::FromBitmap(Photo(1024, 768), 80));
@@ -121,12 +135,33 @@ class RichEditor {
     platform_.dialogs().ScriptFileChoice(File());
     form_->iButtons_OnClick(button);
   }
+};
 
-  testing::TempHome home_;
-  std::unique_ptr<test::ScratchFolder> folder_;
-  HeadlessPlatform platform_;
-  UnseenStrip strip_;
-  std::unique_ptr<TForm1> form_;
+// With a photograph on the clipboard.
+class PastingEditor : public StartedEditor {
+ public:
+  PastingEditor() {
+    if (!platform_.clipboard().SetBitmap(Photo(1024, 768))) std::abort();
+    PopupMenu& menu_bar = form_->MainMenu1();
+    picture_menu_ = menu_bar.Submenu(menu_bar.IndexOf("&Picture"));
+    if (picture_menu_ == nullptr) std::abort();
+  }
+  void PasteWithCompression() {
+    picture_menu_->Opening();
+    picture_menu_->ActivateByCaption("&Paste with Compression");
+  }
+  // An empty text while the card holds the photograph as a JPEG and no command failed.
+  [[nodiscard]] std::string Fault() {
+    if (!platform_.dialogs().error_boxes().empty()) return platform_.dialogs().error_boxes().front().text;
+    const Picture& picture = form_->Card().CardPicture();
+    if (picture.PixelCount() != 1024 * 768 || dynamic_cast<const TJPEGImage*>(picture.graphic()) == nullptr) {
+      return "the picture was not pasted as a JPEG";
+    }
+    return {};
+  }
+
+ private:
+  PopupMenu* picture_menu_ = nullptr;
 };
 
 RichEditor& Editor() {
@@ -150,6 +185,20 @@ void BM_EditorOpenRichCard(benchmark::State& state) {
   Report(state);
 }
 BENCHMARK(BM_EditorOpenRichCard)->Unit(benchmark::kMillisecond);
+
+void BM_EditorPasteWithCompression(benchmark::State& state) {
+  PastingEditor editor;
+  for (auto _ : state) editor.PasteWithCompression();
+  if (const std::string fault = editor.Fault(); !fault.empty()) state.SkipWithError(fault.c_str());
+}
+BENCHMARK(BM_EditorPasteWithCompression)->Unit(benchmark::kMillisecond);
+
+// The reference: the same pixels encoded at the paste's quality, nothing else.
+void BM_JpegEncodeOfThePastedPhoto(benchmark::State& state) {
+  const Bitmap photo = Photo(1024, 768);
+  for (auto _ : state) benchmark::DoNotOptimize(TJPEGImage::FromBitmap(photo, 62));
+}
+BENCHMARK(BM_JpegEncodeOfThePastedPhoto)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace plorvane

@@ -6,6 +6,7 @@
 // start-up is done, and ends.
 #include <QApplication>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -40,13 +41,21 @@ Arguments ReadArguments(const QStringList& arguments) {
   return read;
 }
 
-// Once the event loop runs, every window of the start-up has been shown.
+// Once the event loop runs, every window of the start-up has been shown; the picture waits until
+// the window system has put them all on the screen (a few seconds at most, then it is taken as
+// things are).
 void ScreenshotAndEnd(const QString& path) {
-  QTimer::singleShot(0, [path] {
+  auto* poll = new QTimer(QCoreApplication::instance());
+  poll->setInterval(20);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  QObject::connect(poll, &QTimer::timeout, [poll, path, deadline] {
+    if (!plorvane::WindowsAreExposed() && std::chrono::steady_clock::now() < deadline) return;
+    poll->stop();
     const bool written = plorvane::WriteWindowsScreenshot(path);
     if (!written) std::fprintf(stderr, "plorvane: cannot write the screenshot %s\n", qPrintable(path));
     QCoreApplication::exit(written ? 0 : 1);
   });
+  poll->start();
 }
 
 }  // namespace

@@ -64,8 +64,13 @@ TForm1::Impl::Impl(Platform& platform, MainWindowView& view, EditorCarriers carr
       frames_(*this),
       helps_(*this, carriers_.support),
       animations_(*this, specs_),
-      pictures_(*this, specs_) {
+      pictures_(*this, specs_),
+      tool_windows_(view.tool_windows()) {
   button_allowed_.fill(true);
+  if (tool_windows_ != nullptr) {
+    tool_window_commands_ = std::make_unique<ToolWindowCommands>(*this, *tool_windows_, popup_menu2_);
+    tool_window_commands_->Register(commands_);
+  }
   documents_.Register(commands_);
   frames_.Register(commands_, menus_);
   frame_sizes_.Register(commands_);
@@ -84,6 +89,7 @@ TForm1::Impl::Impl(Platform& platform, MainWindowView& view, EditorCarriers carr
 }
 
 TForm1::Impl::~Impl() {
+  if (tool_windows_ != nullptr) tool_windows_->Wire(nullptr);
   if (!card_) return;
   // The menus go before the card does: its window must not keep showing one.
   card_->Window().AttachPopupMenu(nullptr);
@@ -105,6 +111,7 @@ void TForm1::Impl::SetBusy(bool busy) {
   for (int tag = 1; tag <= kToolButtonCount; ++tag) {
     if (tag != 13 && tag != 14) Allowed(tag) = !busy;
   }
+  if (tool_windows_ != nullptr) tool_windows_->SetBusy(busy);
   UpdateCaption();
   platform_.application().ProcessPendingEvents();
 }
@@ -132,13 +139,20 @@ void TForm1::Impl::Timer1Timer() {
   Allowed(13) = card_->CanStopSound();
   Allowed(14) = card_->CanPlaySound();
   Allowed(15) = HasVolumeControl();
+  Button(15).hint = HintWithLine(ToolButtonHint(15), VolumeControlMissingHint());
   Allowed(8) = !GetLock();
+  if (tool_windows_ != nullptr) tool_windows_->SetInsertEnabled(!GetLock());
   Allowed(4) = PrintCompanionPresent();
   if (!caption_.starts_with('*') && !card_->Saved()) {
     UpdateCaption();
   } else {
     ShowState();
   }
+}
+
+void TForm1::Impl::SaveAllSettings() {
+  if (tool_windows_ != nullptr) tool_windows_->SaveSettings();
+  SaveSystemSettings({card_->Animations().OutlineMode(), on_top_, false});
 }
 
 bool TForm1::Impl::PrintCompanionPresent() const {
@@ -176,7 +190,9 @@ void TForm1::Impl::ExitSystem() {
   platform_.application().ProcessPendingEvents();
   card_->StopSound();
   card_->HideCardWindow();
-  SaveSystemSettings({card_->Animations().OutlineMode(), on_top_, false});
+  SaveAllSettings();
+  // The windows let go of the card's animations before the card goes.
+  if (tool_windows_ != nullptr) tool_windows_->Wire(nullptr);
   ConnectCard(nullptr);
   card_.reset();
   splash_->Detach();

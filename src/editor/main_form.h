@@ -23,6 +23,7 @@ namespace plorvane {
 
 class TZarvickV2;
 class TCompactSplash;
+class ToolWindows;
 
 // What the form asks of its on-screen window: the Qt strip, or a recording fake in tests.
 class MainWindowView {
@@ -40,6 +41,10 @@ class MainWindowView {
   // The card's summary (rich text) in a read-only window with that caption; returns when the
   // user has closed it.
   virtual void ShowInformation(const std::string& caption, const std::string& rich_text) = 0;
+  // The animation element, insert-text and insert-symbol windows that go with the strip. A strip
+  // without them (a benchmark's) answers nullptr, and the Edit menu's items for them stay
+  // disabled.
+  [[nodiscard]] virtual ToolWindows* tool_windows() { return nullptr; }
 };
 
 // The bitmap files (14-byte header, 40-byte information header, pixels) of the three carriers

@@ -23,6 +23,7 @@
 #include "editor/picture_commands.h"
 #include "editor/print_commands.h"
 #include "editor/system_settings.h"
+#include "editor/tool_window_commands.h"
 #include "media/compact_splash.h"
 #include "support/help.h"
 
@@ -90,6 +91,8 @@ class TForm1::Impl final : public FormServices {
   HelpCommands helps_;
   AnimationCommands animations_;
   PictureCommands pictures_;
+  ToolWindows* tool_windows_;  // nullptr for a strip without them
+  std::unique_ptr<ToolWindowCommands> tool_window_commands_;
 
  private:
   // The card the legacy reader and the card clipboard work on; nullptr before the card goes.
@@ -104,6 +107,9 @@ class TForm1::Impl final : public FormServices {
   void CopyEditorForPlayer();
   void OpenFirstArgument();
   void ApplySettings();
+  // The tool windows' settings files and the editor's own.
+  void SaveAllSettings();
+  void WireToolWindows();
 };
 
 }  // namespace plorvane

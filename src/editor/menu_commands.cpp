@@ -62,6 +62,10 @@ void MenuIndex::SetCaption(std::string_view name, const std::string& caption) {
   ForEach(name, [&caption](const Place& place) { place.menu->SetCaption(place.index, caption); });
 }
 
+void MenuIndex::SetHint(std::string_view name, const std::string& hint) {
+  ForEach(name, [&hint](const Place& place) { place.menu->SetHint(place.index, hint); });
+}
+
 bool MenuIndex::IsEnabled(std::string_view name) const {
   bool enabled = false;
   ForEach(name, [&enabled](const Place& place) { enabled = enabled || place.menu->IsEnabled(place.index); });

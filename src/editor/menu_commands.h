@@ -35,6 +35,7 @@ class MenuIndex {
   void SetEnabled(std::string_view name, bool enabled);
   void SetChecked(std::string_view name, bool checked);
   void SetCaption(std::string_view name, const std::string& caption);
+  void SetHint(std::string_view name, const std::string& hint);
   [[nodiscard]] bool IsEnabled(std::string_view name) const;
 
  private:

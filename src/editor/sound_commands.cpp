@@ -4,10 +4,15 @@
 #include "editor/clipboard_commands.h"
 #include "editor/dialog_specs.h"
 #include "support/paths.h"
+#include "support/translate.h"
 
 namespace plorvane {
 
 bool HasVolumeControl() { return !Paths().VolumeControlProgram().empty(); }
+
+std::string VolumeControlMissingHint() {
+  return HasVolumeControl() ? std::string() : Translate("No volume control is installed (install pavucontrol)");
+}
 
 void RegisterSoundCommands(CommandSet& commands, FormServices& form, MenuIndex& menus) {
   commands.Register("Play1", [&form] {
@@ -27,6 +32,7 @@ void RegisterSoundCommands(CommandSet& commands, FormServices& form, MenuIndex& 
     menus.SetEnabled("Stop1", form.card().CanStopSound());
     menus.SetEnabled("Play1", form.card().CanPlaySound());
     menus.SetEnabled("ShowVolumeControl1", HasVolumeControl());
+    menus.SetHint("ShowVolumeControl1", VolumeControlMissingHint());
     ShowClipboardItemStates(menus);
   });
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Playing and stopping the card's sound and starting the desktop's volume control.
 
+#include <string>
+
 #include "editor/form_services.h"
 #include "editor/menu_commands.h"
 
@@ -10,5 +12,7 @@ void RegisterSoundCommands(CommandSet& commands, FormServices& form, MenuIndex& 
 
 // Whether the desktop has a volume-control program.
 bool HasVolumeControl();
+// Why "Volume Control" is disabled, translated; empty while a volume-control program is there.
+std::string VolumeControlMissingHint();
 
 }  // namespace plorvane

@@ -14,6 +14,7 @@
 #include "support/file_io.h"
 #include "support/paths.h"
 #include "support/scramble.h"
+#include "support/translate.h"
 
 namespace plorvane {
 namespace {
@@ -64,6 +65,7 @@ bool TForm1::Impl::FormCreate() {
   CopyEditorForPlayer();
   OpenFirstArgument();
   card_->Window().AttachPopupMenu(&popup_menu1_);
+  WireToolWindows();
 
   help_ = std::make_unique<THelp>(platform_, kApplicationTitle, carriers_.help);
   SetLock(false);
@@ -123,7 +125,15 @@ void TForm1::Impl::OpenFirstArgument() {
   card_->CenterCardWindow();
 }
 
+void TForm1::Impl::WireToolWindows() {
+  if (tool_windows_ == nullptr) return;
+  tool_windows_->Wire(tool_window_commands_.get());
+  tool_windows_->SetInsertEnabled(true);
+  tool_windows_->SetSyncCaption(Translate("&Synchronise"));
+}
+
 void TForm1::Impl::ApplySettings() {
+  if (tool_windows_ != nullptr) tool_windows_->LoadSettings();
   const SystemSettings settings = LoadSystemSettings();
   card_->Animations().SetOutlineMode(settings.outline_mode);
   SetOnTop(settings.on_top);
@@ -133,7 +143,7 @@ void TForm1::Impl::ApplySettings() {
   // still written so the next start does not try again.
   std::string ignored;
   helps_.ExtractLibrary(ignored);
-  SaveSystemSettings({card_->Animations().OutlineMode(), on_top_, false});
+  SaveAllSettings();
 }
 
 }  // namespace plorvane

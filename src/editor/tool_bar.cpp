@@ -43,14 +43,22 @@ constexpr std::array<ToolButtonRow, TForm1::kToolButtonCount> kRows = {{
 std::string Hint(const ToolButtonRow& row) {
   std::string hint = Translate(row.hint[0]);
   for (std::size_t line = 1; line < row.hint.size(); ++line) {
-    if (row.hint[line].empty()) continue;
-    hint += "\r\n* ";
-    hint += Translate(row.hint[line]);
+    if (!row.hint[line].empty()) hint = HintWithLine(std::move(hint), Translate(row.hint[line]));
   }
   return hint;
 }
 
 }  // namespace
+
+std::string ToolButtonHint(int tag) {
+  if (tag < 1 || tag > TForm1::kToolButtonCount) return {};
+  return Hint(kRows[static_cast<std::size_t>(tag - 1)]);
+}
+
+std::string HintWithLine(std::string hint, const std::string& line) {
+  if (!line.empty()) hint += "\r\n* " + line;
+  return hint;
+}
 
 std::string_view ToolButtonCommand(int tag) {
   if (tag < 1 || tag > TForm1::kToolButtonCount) return {};

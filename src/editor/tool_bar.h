@@ -3,6 +3,7 @@
 // menu command it runs.
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "editor/main_form.h"
@@ -15,6 +16,11 @@ inline constexpr int kToolBarGap = 10;
 // The command a button runs, by the menu item's name; "LinkButton" for button 18, whose link
 // prompt has no menu item of its own.
 std::string_view ToolButtonCommand(int tag);
+
+// The button's translated hint; its lines joined by CR LF, "* " before the second and third.
+std::string ToolButtonHint(int tag);
+// The hint with one more "* " line after it (none when `line` is empty).
+std::string HintWithLine(std::string hint, const std::string& line);
 
 // The buttons in order with their place, translated hints, glyphs and cursors; all enabled and
 // up.

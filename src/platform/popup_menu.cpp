@@ -67,6 +67,11 @@ std::string_view PopupMenu::Shortcut(int index) const {
   return item ? std::string_view(item->shortcut) : std::string_view();
 }
 
+std::string_view PopupMenu::Hint(int index) const {
+  const Item* item = Find(index);
+  return item ? std::string_view(item->hint) : std::string_view();
+}
+
 PopupMenu* PopupMenu::Submenu(int index) {
   Item* item = Find(index);
   return item ? item->submenu.get() : nullptr;
@@ -91,6 +96,8 @@ bool PopupMenu::SetEnabled(int index, bool enabled) { return SetField(index, &It
 bool PopupMenu::SetMark(int index, MenuMark mark) { return SetField(index, &Item::mark, mark); }
 
 bool PopupMenu::SetChecked(int index, bool checked) { return SetField(index, &Item::checked, checked); }
+
+bool PopupMenu::SetHint(int index, std::string hint) { return SetField(index, &Item::hint, std::move(hint)); }
 
 bool PopupMenu::SetShortcut(int index, std::string shortcut) {
   Item* item = Find(index);

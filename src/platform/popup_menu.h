@@ -44,6 +44,8 @@ class PopupMenu {
   [[nodiscard]] bool IsChecked(int index) const;
   // A key sequence in the portable form "Ctrl+N", "Shift+F1", "F10"; empty for none.
   [[nodiscard]] std::string_view Shortcut(int index) const;
+  // Why the item is as it is (shown as its tooltip); empty for none.
+  [[nodiscard]] std::string_view Hint(int index) const;
   [[nodiscard]] PopupMenu* Submenu(int index);
   [[nodiscard]] const PopupMenu* Submenu(int index) const;
   // The first item with exactly this caption, or -1.
@@ -55,6 +57,7 @@ class PopupMenu {
   bool SetMark(int index, MenuMark mark);
   bool SetChecked(int index, bool checked);
   bool SetShortcut(int index, std::string shortcut);
+  bool SetHint(int index, std::string hint);
 
   // Runs just before the menu (or this submenu) opens, so the core can refresh the items'
   // states. Also run before a shortcut of one of its items is matched.
@@ -76,6 +79,7 @@ class PopupMenu {
     MenuMark mark = MenuMark::kNone;
     bool checked = false;
     std::string shortcut;
+    std::string hint;
     std::function<void()> on_click;
     std::unique_ptr<PopupMenu> submenu;
   };

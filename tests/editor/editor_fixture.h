@@ -13,6 +13,7 @@
 
 #include "card/card.h"
 #include "editor/main_form.h"
+#include "editor/tool_windows.h"
 #include "graphics/jpeg_codec.h"
 #include "media/compact_splash.h"
 #include "platform/headless/headless_platform.h"
@@ -23,11 +24,58 @@
 
 namespace plorvane::test {
 
+// The tool windows as the form sees them: what they are asked goes into the call log, and a test
+// raises their events through `events`.
+class RecordingToolWindows final : public ToolWindows {
+ public:
+  explicit RecordingToolWindows(CallLog& log) : log_(log) {}
+  void Wire(ToolWindowEvents* wired) override {
+    events = wired;
+    log_.Add(wired != nullptr ? "tool windows wired" : "tool windows unwired");
+  }
+  void Show(ToolWindow window) override { log_.Add("tool window show " + Name(window)); }
+  void SetSyncCaption(const std::string& caption) override { sync_caption = caption; }
+  void SetFps(int fps) override { log_.Add("tool window fps " + std::to_string(fps)); }
+  void SetInsertEnabled(bool enabled) override { insert_enabled = enabled; }
+  void SetBusy(bool is_busy) override { busy = is_busy; }
+  [[nodiscard]] const Bitmap& InsertPicture(ToolWindow sender) override {
+    log_.Add(std::string("tool window picture ") + Name(sender) + (busy ? " busy" : ""));
+    return picture;
+  }
+  void ReleaseInsertPicture(ToolWindow sender) override { log_.Add("tool window release " + Name(sender)); }
+  void SyncTextSize(int width, int height) override {
+    log_.Add("tool window sync " + std::to_string(width) + "x" + std::to_string(height));
+  }
+  void LoadSettings() override { log_.Add("tool windows load settings"); }
+  void SaveSettings() override { log_.Add("tool windows save settings"); }
+
+  static std::string Name(ToolWindow window) {
+    switch (window) {
+      case ToolWindow::kAnimationElement:
+        return "animation";
+      case ToolWindow::kTextInsert:
+        return "text";
+      case ToolWindow::kInsertSymbol:
+        return "symbol";
+    }
+    return {};
+  }
+
+  ToolWindowEvents* events = nullptr;
+  Bitmap picture;  // what the insert windows hand over
+  std::string sync_caption;
+  bool insert_enabled = false;
+  bool busy = false;
+
+ private:
+  CallLog& log_;
+};
+
 // The strip as the form sees it; what it is asked goes into the platform's call log, so the
 // order of start-up steps can be read across the window and the platform.
 class RecordingView final : public MainWindowView {
  public:
-  explicit RecordingView(CallLog& log) : log_(log) {}
+  explicit RecordingView(CallLog& log) : windows(log), log_(log) {}
   void Refresh() override { ++refreshes; }
   void SetVisible(bool visible) override {
     visible_ = visible;
@@ -44,9 +92,12 @@ class RecordingView final : public MainWindowView {
     information = rich_text;
   }
 
+  [[nodiscard]] ToolWindows* tool_windows() override { return &windows; }
+
   int refreshes = 0;
   bool stay_on_top = false;
   std::string information;  // the rich text last shown
+  RecordingToolWindows windows;
 
  private:
   CallLog& log_;

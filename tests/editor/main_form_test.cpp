@@ -109,6 +109,33 @@ TEST_F(EditorTest, BusyDisablesMenusAndButtonsButStopAndPlay) {
   EXPECT_EQ(platform_.dialogs().UnusedAnswers(), 1U);  // New on a saved card asks nothing
 }
 
+// Without a volume-control program the button and the menu item are disabled and say why.
+TEST_F(EditorTest, VolumeControlIsOfferedOnlyWithAMixerAndSaysWhyNot) {
+  TForm1& form = Start();
+  const std::string bin = folder_.File("bin");
+  std::filesystem::create_directories(bin);
+  home_.Set("PATH", bin);
+  const auto button = [&form] { return form.ToolButtons()[14]; };
+  PopupMenu& sound = Menu("&Sound");
+  const int item = sound.IndexOf("&Volume Control");
+
+  form.Timer1Timer();
+  sound.Opening();
+  EXPECT_FALSE(button().enabled);
+  EXPECT_EQ(button().hint, "Volume Control\r\n* No volume control is installed (install pavucontrol)");
+  EXPECT_FALSE(sound.IsEnabled(item));
+  EXPECT_EQ(sound.Hint(item), "No volume control is installed (install pavucontrol)");
+
+  folder_.Write("bin/pavucontrol", "#!/bin/sh\n");
+  std::filesystem::permissions(bin + "/pavucontrol", std::filesystem::perms::owner_all);
+  form.Timer1Timer();
+  sound.Opening();
+  EXPECT_TRUE(button().enabled);
+  EXPECT_EQ(button().hint, "Volume Control");
+  EXPECT_TRUE(sound.IsEnabled(item));
+  EXPECT_EQ(sound.Hint(item), "");
+}
+
 // Stop and Play follow the sound on the timer's tick, and busy leaves them as they are.
 TEST_F(EditorTest, TheTimerOffersStopAndPlayAsTheSoundAllows) {
   TForm1& form = Start();

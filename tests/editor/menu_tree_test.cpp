@@ -95,8 +95,8 @@ TEST_F(EditorTest, TheMenusAreTheDocumentedTree) {
   EXPECT_EQ(dynamic_cast<HeadlessCardWindow&>(form.Card().Window()).popup_menu(), &form.PopupMenu1());
 }
 
-// Commands of this editor are offered; the ones still to come are shown greyed, never as items
-// that do nothing.
+// Commands of this editor are offered; items whose programs are missing are shown greyed, never
+// as items that do nothing.
 TEST_F(EditorTest, OnlyItemsWithACommandAreEnabled) {
   Start();
   struct Row {
@@ -110,12 +110,14 @@ TEST_F(EditorTest, OnlyItemsWithACommandAreEnabled) {
       {"&File", "&Print...", false},  // the test carrier has no print companion
       {"&File", "Print to &Clipboard", true},
       {"&File", "E&xit", true},          {"&File", "Extract Support Fi&les...", true},
-      {"&Edit", "&Undo", true},          {"&Edit", "&Modify Animation...", false},
+      {"&Edit", "&Undo", true},          {"&Edit", "&Modify Animation...", true},
       {"&Edit", "&Information...", true}, {"&Edit", "&Center", true},
       {"&Picture", "&Copy", true},       {"&Picture", "P&aste", false},  // no bitmap on the clipboard
       {"&Picture", "Vie&w Folder", true},
       {"&Animation", "Cu&t", false},     {"&Animation", "Select from &File...", true},
-      {"F&rame", "Cu&t", true},          {"&Link", "Cu&t", false},  // a frame, no link     {"&Animation", "Pause All", true},
+      {"F&rame", "Cu&t", true},          {"&Link", "Cu&t", false},  // a frame, no link
+      {"&Animation", "Pause All", true},  {"&Edit", "Insert Te&xt...", true},
+      {"&Edit", "Insert &Symbol...", true},
       {"&Animation", "Loc&k All", true}, {"&Sound", "Pl&ay", false},  // the new card has no sound
       {"F&rame", "Auto Colo&r", true},  {"F&rame", "Tra&ditional", true},
       {"&Link", "C&olor...", true},     {"&Help", "&Help", true},
@@ -123,7 +125,7 @@ TEST_F(EditorTest, OnlyItemsWithACommandAreEnabled) {
   for (const Row& row : rows) {
     EXPECT_EQ(ItemEnabled(row.menu, row.item), row.enabled) << row.menu << " > " << row.item;
   }
-  for (int i = 0; i < form_->PopupMenu2().Count(); ++i) EXPECT_FALSE(form_->PopupMenu2().IsEnabled(i));
+  for (int i = 0; i < form_->PopupMenu2().Count(); ++i) EXPECT_TRUE(form_->PopupMenu2().IsEnabled(i));
   // No companion program is installed.
   PopupMenu& tools = *Menu("&File").Submenu(Menu("&File").IndexOf("Too&ls"));
   tools.Opening();

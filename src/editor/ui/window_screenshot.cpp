@@ -4,8 +4,18 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace plorvane {
+
+bool WindowsAreExposed() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!window->isVisible()) continue;
+    const QWindow* handle = window->windowHandle();
+    if (handle == nullptr || !handle->isExposed()) return false;
+  }
+  return true;
+}
 
 bool WriteWindowsScreenshot(const QString& path) {
   QScreen* screen = QGuiApplication::primaryScreen();

@@ -10,4 +10,8 @@ namespace plorvane {
 // the file cannot be written.
 bool WriteWindowsScreenshot(const QString& path);
 
+// True once every visible window is on the screen (mapped and exposed by the window system), so
+// a picture taken now shows their pixels rather than what was there before.
+bool WindowsAreExposed();
+
 }  // namespace plorvane

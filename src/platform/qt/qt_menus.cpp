@@ -26,6 +26,7 @@ void Visit(QWidget& target, PopupMenu& menu, bool reachable, std::vector<PopupMe
 
 QAction* SubmenuAction(QWidget& target, PopupMenu& submenu, Qt::ShortcutContext shortcut_context) {
   auto* shown = new QMenu(&target);
+  shown->setToolTipsVisible(true);  // items say why they are disabled
   FillMenu(*shown, submenu, shortcut_context);
   QObject::connect(shown, &QMenu::aboutToShow, shown, [shown, &submenu] {
     submenu.Opening();
@@ -84,6 +85,7 @@ void ApplyMenuStates(QWidget& target, PopupMenu& menu) {
     entry.action.setEnabled(entry.reachable && model.IsEnabled(index));
     entry.action.setCheckable(model.Mark(index) != MenuMark::kNone);
     entry.action.setChecked(model.IsChecked(index));
+    entry.action.setToolTip(QtText(model.Hint(index)));
   });
 }
 

@@ -15,6 +15,7 @@ void QtWindowing::ShowPopupMenu(PopupMenu& menu, Point screen_position) {
   std::optional<MenuItemRef> picked;
   {
     QMenu shown;
+    shown.setToolTipsVisible(true);
     FillMenu(shown, menu);
     picked = FindMenuItem(shown, menu, shown.exec(QPoint(screen_position.x, screen_position.y)));
   }

@@ -1,0 +1,80 @@
+#include "editor/tool_window_commands.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "card/card.h"
+#include "clipboard/card_clipboard.h"
+#include "support/help.h"
+
+namespace plorvane {
+namespace {
+
+// The frame-rate menu's items and the rates they set ("Still" is 0).
+constexpr std::array<std::pair<std::string_view, int>, 15> kFrameRates = {{{"Fps0", 0},
+                                                                          {"Fps1", 1},
+                                                                          {"Fps2", 2},
+                                                                          {"Fps3", 3},
+                                                                          {"Fps4", 4},
+                                                                          {"Fps5", 5},
+                                                                          {"Fps6", 6},
+                                                                          {"Fps7", 7},
+                                                                          {"Fps8", 8},
+                                                                          {"Fps9", 9},
+                                                                          {"Fps10", 10},
+                                                                          {"Fps12", 12},
+                                                                          {"Fps15", 15},
+                                                                          {"Fps18", 18},
+                                                                          {"Fps20", 20}}};
+
+}  // namespace
+
+std::string_view HelpPageOf(ToolWindow window) {
+  switch (window) {
+    case ToolWindow::kTextInsert:
+      return "text.html";
+    case ToolWindow::kInsertSymbol:
+      return "symbol.html";
+    case ToolWindow::kAnimationElement:
+      return "animation.html";
+  }
+  return {};
+}
+
+void ToolWindowCommands::Register(CommandSet& commands) {
+  commands.Register("ModifyAnimation1", [this] { windows_.Show(ToolWindow::kAnimationElement); });
+  commands.Register("InsertText1", [this] { windows_.Show(ToolWindow::kTextInsert); });
+  commands.Register("InsertSymbol1", [this] { windows_.Show(ToolWindow::kInsertSymbol); });
+  for (const auto& [name, fps] : kFrameRates) {
+    commands.Register(std::string(name), [this, fps = fps] { windows_.SetFps(fps); });
+  }
+}
+
+void ToolWindowCommands::OnInsert(ToolWindow sender) {
+  if (sender == ToolWindow::kAnimationElement) return;
+  BusyScope busy(form_);
+  // A rendering that was stopped still hands over what it drew; the window decides what to show.
+  const Bitmap& picture = windows_.InsertPicture(sender);
+  TZarvickClipboard& clipboard = ZarvickClipboard();
+  if (!clipboard.AddStrip(picture, 1, true)) clipboard.ShowError();
+  windows_.ReleaseInsertPicture(sender);
+}
+
+void ToolWindowCommands::OnHelp(ToolWindow sender) {
+  BusyScope busy(form_);
+  if (!form_.help().ShowPage(HelpPageOf(sender))) form_.help().ShowError();
+}
+
+void ToolWindowCommands::OnSync() {
+  // A card without a picture has none to match; the text area keeps its size.
+  const Graphic* picture = form_.card().CardPicture().graphic();
+  if (picture != nullptr) windows_.SyncTextSize(picture->Width(), picture->Height());
+}
+
+void ToolWindowCommands::OnFpsMenu() {
+  Platform& platform = form_.platform();
+  platform.windowing().ShowPopupMenu(frame_rate_menu_, platform.screen().MousePosition());
+}
+
+}  // namespace plorvane
