@@ -16,20 +16,6 @@ bool EditItemEnabled(TAnimationElementWindow& window, std::string_view caption) 
   return edit.IsEnabled(edit.IndexOf(caption));
 }
 
-TEST_F(WindowCommands, MenusHaveTheirItems) {
-  PopupMenu& bar = window_.MainMenu();
-  ASSERT_EQ(bar.Count(), 3);
-  EXPECT_EQ(bar.Caption(0), "&File");
-  EXPECT_EQ(bar.Submenu(0)->Caption(0), "&Close");
-  EXPECT_EQ(bar.Caption(1), "&Edit");
-  std::vector<std::string_view> edit;
-  for (int i = 0; i < EditMenu(window_).Count(); ++i) edit.push_back(EditMenu(window_).Caption(i));
-  EXPECT_EQ(edit, (std::vector<std::string_view>{"Dup&licate", "&Bring to Top", "&Send to Bottom", "-", "Cu&t", "&Copy",
-                                                  "&Paste", "&Delete", "-", "&OnTop"}));
-  EXPECT_EQ(bar.Caption(2), "&Help");
-  EXPECT_EQ(HelpMenu(window_).Caption(0), "&Help");
-}
-
 TEST_F(WindowCommands, EditMenuFollowsTheSelection) {
   PlaceSelected();
   PlaceSelected(*card_, {}, 2);  // the top one is selected
