@@ -18,6 +18,19 @@ bool Bitmap::Resize(int width, int height, Colour fill) {
   return true;
 }
 
+bool Bitmap::SetHeight(int height, Colour fill) {
+  if (height < 0) return false;
+  if (static_cast<std::int64_t>(width_) * height > limits::kMaxBitmapPixels) return false;
+  const int old_height = height_;
+  pixels_.resize(stride_ * static_cast<std::size_t>(height), 0);
+  height_ = height;
+  if (old_height >= height_ || width_ == 0) return true;
+  for (int x = 0; x < width_; ++x) SetPixel(x, old_height, fill);
+  const std::size_t row_bytes = static_cast<std::size_t>(width_) * 3;
+  for (int y = old_height + 1; y < height_; ++y) std::memcpy(scanline(y), scanline(old_height), row_bytes);
+  return true;
+}
+
 Colour Bitmap::GetPixel(int x, int y) const {
   if (!Contains(x, y)) return kBlack;
   const std::uint8_t* p = scanline(y) + static_cast<std::size_t>(x) * 3;

@@ -17,6 +17,10 @@ class Bitmap {
 
   // False (and the bitmap unchanged) when a side is negative or the size passes the pixel cap.
   [[nodiscard]] bool Resize(int width, int height, Colour fill = kWhite);
+  // Keeps the rows above the new height; rows added at the bottom get `fill`. Rows only grow or
+  // shrink at the end of the pixels, so growing step by step costs no more than one allocation.
+  // False (and the bitmap unchanged) for a negative height or beyond the pixel cap.
+  [[nodiscard]] bool SetHeight(int height, Colour fill);
 
   [[nodiscard]] int width() const { return width_; }
   [[nodiscard]] int height() const { return height_; }

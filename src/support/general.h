@@ -40,6 +40,10 @@ class TGeneral {
   static Colour Blend(int percent, Colour c1, Colour c2);
   static int Brightest(Colour c);
   static int Darkest(Colour c);
+  // The background that text of colour c stands out on: white when no component passes 192,
+  // black otherwise.
+  static Colour ContrastColour(Colour c) { return Brightest(c) <= kContrastLimit ? kWhite : kBlack; }
+  static constexpr int kContrastLimit = 192;
 
   // Names of the regular files in the mask's folder that match the mask's last part, sorted;
   // each prefixed with the mask's folder when `with_folder` is set. A mask without a folder

@@ -16,9 +16,8 @@ namespace plorvane {
 class TFontIO {
  public:
   static constexpr std::string_view kClassName = "TFontIO";
-  // pFont as sub-properties: pFont.Name, pFont.Size, pFont.Height (pixels, 0 when the size
-  // decides), pFont.Color, and its style as the booleans pFont.Bold, pFont.Italic,
-  // pFont.Underline, pFont.StrikeOut.
+  // pFont as sub-properties (texttools/font_properties.h): pFont.Name, pFont.Size, pFont.Height,
+  // pFont.Color, pFont.Bold, pFont.Italic, pFont.Underline, pFont.StrikeOut.
   static const PublishedProperties<TFontIO>& Published();
 
   Font pFont;

@@ -57,13 +57,28 @@ void ToolPanel::paintEvent(QPaintEvent* /*event*/) {
   }
 }
 
-void PlaceOnScreen(QWidget& window, QPoint top_left) {
+namespace {
+
+QSize ScreenSizeOf(const QWidget& window) {
   const QScreen* screen = window.screen() != nullptr ? window.screen() : QApplication::primaryScreen();
-  const QSize screen_size = screen != nullptr ? screen->geometry().size() : QSize(0, 0);
+  return screen != nullptr ? screen->geometry().size() : QSize(0, 0);
+}
+
+}  // namespace
+
+void PlaceOnScreen(QWidget& window, QPoint top_left) {
+  const QSize screen_size = ScreenSizeOf(window);
   const QRect frame = window.frameGeometry();
   const WindowBounds placed = PlacedBounds(WindowBounds{top_left.x(), top_left.y(), frame.width(), frame.height()},
                                            screen_size.width(), screen_size.height());
   window.move(placed.left, placed.top);
+}
+
+void CentreOnScreen(QWidget& window) {
+  const QSize screen_size = ScreenSizeOf(window);
+  const QRect frame = window.frameGeometry();
+  const WindowPosition centred = CentredPosition(frame.width(), frame.height(), screen_size.width(), screen_size.height());
+  window.move(centred.left, centred.top);
 }
 
 WindowDragButton::WindowDragButton(QAbstractButton& button, QWidget& window, std::function<void(bool)> on_dragging)

@@ -44,6 +44,8 @@ class ToolPanel final : public QWidget {
 // Moves a top-level window's frame to `top_left`, kept so that at least 32 pixels of the window
 // stay on its screen.
 void PlaceOnScreen(QWidget& window, QPoint top_left);
+// Moves a top-level window to the middle of its screen (halves rounded towards zero).
+void CentreOnScreen(QWidget& window);
 
 // While `button` is held the window follows the pointer; `on_dragging` hears true at the press
 // and false at the release, so the window can show it (the panel's colour, "Dragging").
