@@ -14,6 +14,8 @@ packages=(
   qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
   # a font for the card's labels and the about screen
   fonts-dejavu-core
+  # the dingbat face D050000L that the symbol window draws its default face "Wingdings" with
+  fonts-urw-base35
   # end-to-end tests of the real programs on a virtual display
   xvfb xauth xdotool imagemagick
   # the print companion's test renders its PDF page

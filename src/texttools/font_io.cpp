@@ -12,8 +12,7 @@ namespace plorvane {
 const PublishedProperties<TFontIO>& TFontIO::Published() {
   static const auto properties = [] {
     PublishedProperties<TFontIO> list;
-    PublishFont(list, "pFont", &TFontIO::pFont);
-    return list;
+    return PublishFont(list, "pFont", &TFontIO::pFont);
   }();
   return properties;
 }

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QScreen>
 
+#include "platform/qt/qt_font_substitutes.h"
 #include "platform/qt/qt_image.h"
 
 namespace plorvane {
@@ -125,7 +126,7 @@ struct QtTextRenderer::Cached {
   QFontMetrics metrics;
 };
 
-QtTextRenderer::QtTextRenderer() = default;
+QtTextRenderer::QtTextRenderer() { InstallFontSubstitutes(); }
 QtTextRenderer::~QtTextRenderer() = default;
 
 const QtTextRenderer::Cached& QtTextRenderer::FontFor(const Font& font) const {

@@ -39,6 +39,7 @@ class QtScreen final : public Screen {
 
 class QtTextRenderer final : public TextRenderer {
  public:
+  // Installs the font substitutes (qt_font_substitutes.h), so every text it draws finds them.
   QtTextRenderer();
   ~QtTextRenderer() override;
   [[nodiscard]] PixelSize Measure(std::string_view text, const Font& font) const override;

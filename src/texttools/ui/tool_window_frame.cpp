@@ -11,6 +11,7 @@
 #include <QStyleOption>
 
 #include "platform/qt/qt_image.h"
+#include "support/translate.h"
 #include "support/window_placement.h"
 
 namespace plorvane {
@@ -137,6 +138,11 @@ bool ScreenColourButton::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString TooltipOf(const std::string& hint) { return QString::fromStdString(hint).replace("\r\n", "\n"); }
+
+std::string ScreenColourHint() {
+  return Translate("Color") + "\r\n" + "* " + Translate("Click for Color Window") + "\r\n" + "* " +
+         Translate("Click and drag for Screen Color");
+}
 
 QPixmap GlyphPixmap(const Bitmap& glyph) {
   if (glyph.width() == 0 || glyph.height() == 0) return {};

@@ -84,6 +84,10 @@ class ScreenColourButton final : public QObject {
 // A hint as a tooltip: hints of several lines are joined with "\r\n", Qt breaks lines at "\n".
 QString TooltipOf(const std::string& hint);
 
+// The colour button's three-line hint: "Color", then how a click and a drag differ, each line
+// through the translation lookup.
+std::string ScreenColourHint();
+
 // A speed-button glyph as an icon: the colour of its lower-left pixel is transparent, as on the
 // speed buttons the glyphs were drawn for. Null for an empty bitmap.
 QPixmap GlyphPixmap(const Bitmap& glyph);
