@@ -12,9 +12,11 @@
 #include <optional>
 #include <string>
 
+#include "clipboard/card_clipboard.h"
 #include "editor/main_form.h"
 #include "editor/resources/embedded_carriers.h"
 #include "editor/ui/main_window.h"
+#include "editor/ui/qt_tool_windows.h"
 #include "editor/ui/window_screenshot.h"
 #include "platform/qt/qt_display_choice.h"
 #include "platform/qt/qt_platform.h"
@@ -68,7 +70,9 @@ int main(int argc, char** argv) {
   const QtTerminationSignals termination;
   const Arguments arguments = ReadArguments(QCoreApplication::arguments());
   QtPlatform platform(std::make_unique<SdlSoundDevices>());
+  QtToolWindows tool_windows(platform, ZarvickClipboard());
   MainWindow window;
+  window.SetToolWindows(&tool_windows);
   TForm1 form(platform, window, EmbeddedCarriers(),
               EditorStart{QCoreApplication::applicationFilePath().toStdString(), arguments.card});
   window.Attach(form);

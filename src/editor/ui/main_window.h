@@ -40,6 +40,9 @@ class MainWindow final : public QWidget, public MainWindowView {
   void SetStayOnTop(bool on_top) override;
   void Place(Point top_left, int width) override;
   void ShowInformation(const std::string& caption, const std::string& rich_text) override;
+  [[nodiscard]] ToolWindows* tool_windows() override { return tool_windows_; }
+  // The tool windows that go with the strip; before the form is made.
+  void SetToolWindows(ToolWindows* windows) { tool_windows_ = windows; }
 
   [[nodiscard]] QMenuBar& MenuBar() { return *menu_bar_; }
   [[nodiscard]] ToolBarPanel& ToolBar() { return *tool_bar_; }
@@ -57,6 +60,7 @@ class MainWindow final : public QWidget, public MainWindowView {
   void ToolButtonClicked(int tag);
 
   TForm1* form_ = nullptr;
+  ToolWindows* tool_windows_ = nullptr;
   QMenuBar* menu_bar_;  // children of the window
   ToolBarPanel* tool_bar_;
   std::unique_ptr<QtMenuBar> menus_;
