@@ -31,7 +31,9 @@ void NeedApplication() {
 
 std::string ThousandLines() {
   std::string text;
-  for (int i = 0; i < kLines; ++i) text += "Line " + std::to_string(i) + ": the quick brown fox jumps over the lazy dog\n";
+  for (int i = 0; i < kLines; ++i) {
+    text += "Line " + std::to_string(i) + ": the quick brown fox jumps over the lazy dog\n";
+  }
   return text;
 }
 

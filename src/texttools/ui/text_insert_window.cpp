@@ -170,8 +170,8 @@ void TTextInsertWindow::BuildToolPanel() {
   panel_ = new ToolPanel(this);
   layout()->addWidget(panel_);
   for (const ToolButton& entry : ToolButtons()) {
-    QToolButton& button = panel_->AddButton(HintOf(entry), TextToBitmap(ToolWindowGlyphText(entry.glyph)),
-                                            entry.drag_cursor);
+    QToolButton& button =
+        panel_->AddButton(HintOf(entry), TextToBitmap(ToolWindowGlyphText(entry.glyph)), entry.drag_cursor);
     buttons_[entry.tag] = &button;
     if (entry.tag == kDragWindow) {
       // Owned by the button.
@@ -557,7 +557,9 @@ void TTextInsertWindow::ShowStatus(std::string_view text) {
   ShowWordWrapStatus();
 }
 
-void TTextInsertWindow::ShowWordWrapStatus() { word_wrap_panel_->setText(word_wrap_ ? Translated("Word Wrap") : QString()); }
+void TTextInsertWindow::ShowWordWrapStatus() {
+  word_wrap_panel_->setText(word_wrap_ ? Translated("Word Wrap") : QString());
+}
 
 void TTextInsertWindow::ShowProgress(bool visible) {
   // The bar sits where the size grip would be.

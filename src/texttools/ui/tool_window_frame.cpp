@@ -78,7 +78,8 @@ void PlaceOnScreen(QWidget& window, QPoint top_left) {
 void CentreOnScreen(QWidget& window) {
   const QSize screen_size = ScreenSizeOf(window);
   const QRect frame = window.frameGeometry();
-  const WindowPosition centred = CentredPosition(frame.width(), frame.height(), screen_size.width(), screen_size.height());
+  const WindowPosition centred =
+      CentredPosition(frame.width(), frame.height(), screen_size.width(), screen_size.height());
   window.move(centred.left, centred.top);
 }
 
