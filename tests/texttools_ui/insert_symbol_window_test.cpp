@@ -312,6 +312,23 @@ TEST_F(InsertSymbolWindowTest, ColourDraggedOffTheScreenBecomesTheFontColour) {
   EXPECT_TRUE(platform_.dialogs().colour_dialogs().empty()) << "a drag is no click";
 }
 
+TEST(StatusPanelsTest, PanelsKeepTheirWidthsAndWidenForLongerTexts) {
+  QWidget window;
+  StatusPanels panels({30, 80, 100}, &window);
+  panels.resize(400, panels.sizeHint().height());
+  panels.SetText(1, "1x1 [1]");
+  EXPECT_EQ(panels.PanelRect(0).width(), 30);
+  EXPECT_EQ(panels.PanelRect(1).width(), 80);
+  EXPECT_EQ(panels.PanelRect(2).right(), 399) << "the last panel reaches the edge";
+
+  const QString wide = "103x144 [110] and a good deal more";
+  panels.SetText(1, wide);
+  EXPECT_GT(panels.PanelRect(1).width(), panels.fontMetrics().horizontalAdvance(wide));
+  EXPECT_EQ(panels.PanelRect(2).left(), panels.PanelRect(1).right() + 1 + 2) << "the next panel moves along";
+  EXPECT_EQ(panels.minimumSizeHint().width(), 0) << "a narrow window cuts the panels off";
+  EXPECT_EQ(panels.Text(5), QString());
+}
+
 class SymbolWindowSettingsTest : public InsertSymbolWindowTest {};
 
 TEST_F(SymbolWindowSettingsTest, RoundTripRestoresTheViewAndTheWindow) {

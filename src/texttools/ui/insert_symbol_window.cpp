@@ -124,26 +124,26 @@ void TInsertSymbolWindow::BuildMenus() {
 }
 
 void TInsertSymbolWindow::BuildToolPanel() {
-  struct ButtonSpec {
+  struct ToolButton {
     ToolWindowGlyph glyph;
     std::string hint;
     bool drag_cursor;
     SymbolCommand command;
   };
-  const std::array<ButtonSpec, kButtonCount> specs{{
+  const std::array<ToolButton, kButtonCount> tool_buttons{{
       {ToolWindowGlyph::kInsert, Translate("Insert Symbol"), false, SymbolCommand::kInsert},
       {ToolWindowGlyph::kColour, ScreenColourHint(), true, SymbolCommand::kColour},
       {ToolWindowGlyph::kFont, Translate("Font..."), false, SymbolCommand::kDefineFont},
       {ToolWindowGlyph::kCopyAsImage, Translate("Copy as Image"), false, SymbolCommand::kCopyAsImage},
       {ToolWindowGlyph::kDragWindow, Translate("Drag Window"), true, SymbolCommand::kDragWindow},
   }};
-  for (std::size_t i = 0; i < specs.size(); ++i) {
-    const ButtonSpec& spec = specs[i];
+  for (std::size_t i = 0; i < tool_buttons.size(); ++i) {
+    const ToolButton& tool = tool_buttons[i];
     QToolButton& button =
-        tools_->AddButton(TooltipOf(spec.hint), TextToBitmap(ToolWindowGlyphText(spec.glyph)), spec.drag_cursor);
+        tools_->AddButton(TooltipOf(tool.hint), TextToBitmap(ToolWindowGlyphText(tool.glyph)), tool.drag_cursor);
     buttons_[i] = &button;
-    if (spec.command != SymbolCommand::kDragWindow) {
-      QObject::connect(&button, &QToolButton::clicked, this, [this, command = spec.command] { Click(command); });
+    if (tool.command != SymbolCommand::kDragWindow) {
+      QObject::connect(&button, &QToolButton::clicked, this, [this, command = tool.command] { Click(command); });
     }
   }
   new ScreenColourButton(Button(1), eye_dropper_, [this](Colour colour) { TakeColour(colour); });

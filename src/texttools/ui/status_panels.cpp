@@ -21,7 +21,8 @@ StatusPanels::StatusPanels(std::initializer_list<int> widths, QWidget* parent) :
 void StatusPanels::SetText(int panel, const QString& text) {
   if (panel < 0 || panel >= static_cast<int>(panels_.size()) || panels_[panel].text == text) return;
   panels_[panel].text = text;
-  update(PanelRect(panel));
+  // A longer text may widen its panel and move the ones after it.
+  update();
 }
 
 QString StatusPanels::Text(int panel) const {
@@ -31,15 +32,20 @@ QString StatusPanels::Text(int panel) const {
 QRect StatusPanels::PanelRect(int panel) const {
   if (panel < 0 || panel >= static_cast<int>(panels_.size())) return {};
   int left = 0;
-  for (int i = 0; i < panel; ++i) left += panels_[i].width + kGap;
+  for (int i = 0; i < panel; ++i) left += PanelWidth(i) + kGap;
   const bool last = panel + 1 == static_cast<int>(panels_.size());
-  const int panel_width = last ? std::max(panels_[panel].width, width() - left) : panels_[panel].width;
+  const int panel_width = last ? std::max(PanelWidth(panel), width() - left) : PanelWidth(panel);
   return QRect(left, kTopMargin, panel_width, height() - kTopMargin);
+}
+
+int StatusPanels::PanelWidth(int panel) const {
+  const Panel& shown = panels_[static_cast<std::size_t>(panel)];
+  return std::max(shown.width, fontMetrics().horizontalAdvance(shown.text) + 2 * kPadding);
 }
 
 QSize StatusPanels::sizeHint() const {
   int total = 0;
-  for (const Panel& panel : panels_) total += panel.width + kGap;
+  for (int i = 0; i < static_cast<int>(panels_.size()); ++i) total += PanelWidth(i) + kGap;
   return QSize(total, fontMetrics().height() + 2 * kPadding + kTopMargin);
 }
 

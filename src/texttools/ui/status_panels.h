@@ -1,7 +1,8 @@
 #pragma once
-// A status bar of sunken panels of fixed widths, left to right; the last one reaches to the right
-// edge. Unlike QStatusBar it asks for no width of its own, so a narrow tool window may cut its
-// panels off at the right instead of being held wide by them.
+// A status bar of sunken panels, left to right, each as wide as given or as its text needs if
+// that is more (the widths were made for a smaller face than the desktop's); the last one
+// reaches to the right edge. Unlike QStatusBar it asks for no width of its own, so a narrow tool
+// window cuts its panels off at the right instead of being held wide by them.
 
 #include <QString>
 #include <QWidget>
@@ -31,6 +32,7 @@ class StatusPanels final : public QWidget {
     int width;
     QString text;
   };
+  [[nodiscard]] int PanelWidth(int panel) const;
   std::vector<Panel> panels_;
 };
 
