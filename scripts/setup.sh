@@ -14,8 +14,8 @@ packages=(
   qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
   # a font for the card's labels and the about screen
   fonts-dejavu-core
-  # end-to-end tests of the real programs on a virtual display
-  xvfb xauth xdotool imagemagick
+  # end-to-end tests of the real programs on a virtual display (xsetroot paints its desktop)
+  xvfb xauth xdotool imagemagick x11-xserver-utils
   # the print companion's test renders its PDF page
   poppler-utils
   # end-to-end tests of the programs in a Wayland session with XWayland
