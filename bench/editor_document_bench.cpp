@@ -4,27 +4,18 @@
 // card executable behind the player image the build embeds.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "bench_animations.h"
 #include "bench_payload.h"
 #include "card/card.h"
-#include "editor/main_form.h"
-#include "editor/resources/embedded_carriers.h"
 #include "graphics/cursor_files.h"
 #include "graphics/jpeg_graphic.h"
-#include "media/compact_splash.h"
-#include "platform/headless/headless_platform.h"
-#include "scratch_folder.h"
+#include "headless_editor.h"
 #include "sound_files.h"
 #include "support/general.h"
-#include "support/memory_tuning.h"
-#include "support/temp_home.h"
 
 namespace plorvane {
 namespace {
@@ -32,20 +23,6 @@ namespace {
 constexpr int kOpenButton = 2;
 constexpr int kSaveAsButton = 3;
 constexpr std::size_t kWaveHeader = 44;
-
-// The strip, which the benchmark never looks at.
-class UnseenStrip final : public MainWindowView {
- public:
-  void Refresh() override {}
-  void SetVisible(bool visible) override { visible_ = visible; }
-  [[nodiscard]] bool IsVisible() const override { return visible_; }
-  void SetStayOnTop(bool) override {}
-  void Place(Point, int) override {}
-  void ShowInformation(const std::string&, const std::string&) override {}
-
- private:
-  bool visible_ = false;
-};
 
 // A photograph's worth of detail: smooth shading with fine noise, so JPEG has work to do.
 Bitmap Photo(int width, int height) {
@@ -75,25 +52,14 @@ std::vector<std::uint8_t> Sound() {
 class RichEditor {
  public:
   RichEditor() {
-    KeepLargeBuffersForReuse();  // as the editor does
-    std::filesystem::create_directories(std::getenv("TMPDIR"));
-    folder_ = std::make_unique<test::ScratchFolder>();
-    form_ = std::make_unique<TForm1>(platform_, strip_, EmbeddedCarriers(),
-                                     EditorStart{folder_->Write("plorvane", "the editor program"), ""});
-    // The splash holds on the platform's clock, which only moves when told.
-    form_->Splash().Sleep = [this](std::chrono::milliseconds pause) {
-      platform_.clock().Advance(static_cast<std::uint32_t>(pause.count()));
-    };
-    if (!form_->FormCreate()) std::abort();
-
-    TZarvickV2& card = form_->Card();
+    TZarvickV2& card = editor_.form().Card();
     Picture picture;
     picture.SetGraphic(TJPEGImage::FromBitmap(Photo(1024, 768), 80));
     card.SetCardPicture(std::move(picture));
     bench::PlaceElements(card.Animations());
-    const std::string sound = folder_->File("sound.wav");
+    const std::string sound = editor_.folder().File("sound.wav");
     test::WriteBytes(sound, Sound());
-    const std::string cursor = folder_->File("cursor.cur");
+    const std::string cursor = editor_.folder().File("cursor.cur");
     test::WriteBytes(cursor, test::SolidCursor({30, 90, 200, 255}, 4, 4));
     if (!card.LoadSound(sound) || !card.LoadCursor(cursor)) std::abort();
     SaveAs();
@@ -103,9 +69,9 @@ class RichEditor {
 
   // An empty text while the card is what it was made as and no command failed.
   [[nodiscard]] std::string Fault() {
-    const TZarvickV2& card = form_->Card();
-    if (!platform_.dialogs().error_boxes().empty()) return platform_.dialogs().error_boxes().front().text;
-    if (platform_.dialogs().UnusedAnswers() != 0) return "a file dialog was not shown";
+    const TZarvickV2& card = editor_.form().Card();
+    if (!editor_.platform().dialogs().error_boxes().empty()) return editor_.platform().dialogs().error_boxes().front().text;
+    if (editor_.platform().dialogs().UnusedAnswers() != 0) return "a file dialog was not shown";
     if (!card.Saved()) return "the card counts as changed";
     if (card.CardPicture().PixelCount() != 1024 * 768 || card.Animations().GetCounts().elements != bench::kElements ||
         !card.HasSound() || !card.HasCursor()) {
@@ -116,17 +82,13 @@ class RichEditor {
   [[nodiscard]] double FileBytes() const { return static_cast<double>(TGeneral::FileSize(File())); }
 
  private:
-  [[nodiscard]] std::string File() const { return folder_->File("rich.exe"); }
+  [[nodiscard]] std::string File() const { return editor_.folder().File("rich.exe"); }
   void Run(int button) {
-    platform_.dialogs().ScriptFileChoice(File());
-    form_->iButtons_OnClick(button);
+    editor_.platform().dialogs().ScriptFileChoice(File());
+    editor_.form().iButtons_OnClick(button);
   }
 
-  testing::TempHome home_;
-  std::unique_ptr<test::ScratchFolder> folder_;
-  HeadlessPlatform platform_;
-  UnseenStrip strip_;
-  std::unique_ptr<TForm1> form_;
+  bench::HeadlessEditor editor_;
 };
 
 RichEditor& Editor() {
