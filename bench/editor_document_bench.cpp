@@ -5,27 +5,18 @@
 // of a 1024 x 768 photograph from the clipboard, beside encoding the same pixels as JPEG alone.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "bench_animations.h"
 #include "bench_payload.h"
 #include "card/card.h"
-#include "editor/main_form.h"
-#include "editor/resources/embedded_carriers.h"
 #include "graphics/cursor_files.h"
 #include "graphics/jpeg_graphic.h"
-#include "media/compact_splash.h"
-#include "platform/headless/headless_platform.h"
-#include "scratch_folder.h"
+#include "headless_editor.h"
 #include "sound_files.h"
 #include "support/general.h"
-#include "support/memory_tuning.h"
-#include "support/temp_home.h"
 
 namespace plorvane {
 namespace {
@@ -33,20 +24,6 @@ namespace {
 constexpr int kOpenButton = 2;
 constexpr int kSaveAsButton = 3;
 constexpr std::size_t kWaveHeader = 44;
-
-// The strip, which the benchmark never looks at.
-class UnseenStrip final : public MainWindowView {
- public:
-  void Refresh() override {}
-  void SetVisible(bool visible) override { visible_ = visible; }
-  [[nodiscard]] bool IsVisible() const override { return visible_; }
-  void SetStayOnTop(bool) override {}
-  void Place(Point, int) override {}
-  void ShowInformation(const std::string&, const std::string&) override {}
-
- private:
-  bool visible_ = false;
-};
 
 // A photograph's worth of detail: smooth shading with fine noise, so JPEG has work to do.
 Bitmap Photo(int width, int height) {
@@ -72,42 +49,18 @@ std::vector<std::uint8_t> Sound() {
   return wave;
 }
 
-// The editor after its start-up in a home of its own.
-class StartedEditor {
- public:
-  StartedEditor() {
-    KeepLargeBuffersForReuse();  // as the editor does
-    std::filesystem::create_directories(std::getenv("TMPDIR"));
-    folder_ = std::make_unique<test::ScratchFolder>();
-    form_ = std::make_unique<TForm1>(platform_, strip_, EmbeddedCarriers(),
-                                     EditorStart{folder_->Write("plorvane", "the editor program"), ""});
-    // The splash holds on the platform's clock, which only moves when told.
-    form_->Splash().Sleep = [this](std::chrono::milliseconds pause) {
-      platform_.clock().Advance(static_cast<std::uint32_t>(pause.count()));
-    };
-    if (!form_->FormCreate()) std::abort();
-  }
-
- protected:
-  testing::TempHome home_;
-  std::unique_ptr<test::ScratchFolder> folder_;
-  HeadlessPlatform platform_;
-  UnseenStrip strip_;
-  std::unique_ptr<TForm1> form_;
-};
-
 // Holding the rich card, saved once.
-class RichEditor : public StartedEditor {
+class RichEditor {
  public:
   RichEditor() {
-    TZarvickV2& card = form_->Card();
+    TZarvickV2& card = editor_.form().Card();
     Picture picture;
     picture.SetGraphic(TJPEGImage::FromBitmap(Photo(1024, 768), 80));
     card.SetCardPicture(std::move(picture));
     bench::PlaceElements(card.Animations());
-    const std::string sound = folder_->File("sound.wav");
+    const std::string sound = editor_.folder().File("sound.wav");
     test::WriteBytes(sound, Sound());
-    const std::string cursor = folder_->File("cursor.cur");
+    const std::string cursor = editor_.folder().File("cursor.cur");
     test::WriteBytes(cursor, test::SolidCursor({30, 90, 200, 255}, 4, 4));
     if (!card.LoadSound(sound) || !card.LoadCursor(cursor)) std::abort();
     SaveAs();
@@ -117,9 +70,9 @@ class RichEditor : public StartedEditor {
 
   // An empty text while the card is what it was made as and no command failed.
   [[nodiscard]] std::string Fault() {
-    const TZarvickV2& card = form_->Card();
-    if (!platform_.dialogs().error_boxes().empty()) return platform_.dialogs().error_boxes().front().text;
-    if (platform_.dialogs().UnusedAnswers() != 0) return "a file dialog was not shown";
+    const TZarvickV2& card = editor_.form().Card();
+    if (!editor_.platform().dialogs().error_boxes().empty()) return editor_.platform().dialogs().error_boxes().front().text;
+    if (editor_.platform().dialogs().UnusedAnswers() != 0) return "a file dialog was not shown";
     if (!card.Saved()) return "the card counts as changed";
     if (card.CardPicture().PixelCount() != 1024 * 768 || card.Animations().GetCounts().elements != bench::kElements ||
         !card.HasSound() || !card.HasCursor()) {
@@ -130,19 +83,22 @@ class RichEditor : public StartedEditor {
   [[nodiscard]] double FileBytes() const { return static_cast<double>(TGeneral::FileSize(File())); }
 
  private:
-  [[nodiscard]] std::string File() const { return folder_->File("rich.exe"); }
+  [[nodiscard]] std::string File() const { return editor_.folder().File("rich.exe"); }
   void Run(int button) {
-    platform_.dialogs().ScriptFileChoice(File());
-    form_->iButtons_OnClick(button);
+    editor_.platform().dialogs().ScriptFileChoice(File());
+    editor_.form().iButtons_OnClick(button);
   }
 };
 
+  bench::HeadlessEditor editor_;
+};
+
 // With a photograph on the clipboard.
-class PastingEditor : public StartedEditor {
+class PastingEditor {
  public:
   PastingEditor() {
-    if (!platform_.clipboard().SetBitmap(Photo(1024, 768))) std::abort();
-    PopupMenu& menu_bar = form_->MainMenu1();
+    if (!editor_.platform().clipboard().SetBitmap(Photo(1024, 768))) std::abort();
+    PopupMenu& menu_bar = editor_.form().MainMenu1();
     picture_menu_ = menu_bar.Submenu(menu_bar.IndexOf("&Picture"));
     if (picture_menu_ == nullptr) std::abort();
   }
@@ -152,8 +108,9 @@ class PastingEditor : public StartedEditor {
   }
   // An empty text while the card holds the photograph as a JPEG and no command failed.
   [[nodiscard]] std::string Fault() {
-    if (!platform_.dialogs().error_boxes().empty()) return platform_.dialogs().error_boxes().front().text;
-    const Picture& picture = form_->Card().CardPicture();
+    const auto& errors = editor_.platform().dialogs().error_boxes();
+    if (!errors.empty()) return errors.front().text;
+    const Picture& picture = editor_.form().Card().CardPicture();
     if (picture.PixelCount() != 1024 * 768 || dynamic_cast<const TJPEGImage*>(picture.graphic()) == nullptr) {
       return "the picture was not pasted as a JPEG";
     }
@@ -161,6 +118,7 @@ class PastingEditor : public StartedEditor {
   }
 
  private:
+  bench::HeadlessEditor editor_;
   PopupMenu* picture_menu_ = nullptr;
 };
 

@@ -16,8 +16,8 @@ packages=(
   fonts-dejavu-core
   # the dingbat face D050000L that the symbol window draws its default face "Wingdings" with
   fonts-urw-base35
-  # end-to-end tests of the real programs on a virtual display
-  xvfb xauth xdotool imagemagick
+  # end-to-end tests of the real programs on a virtual display (xsetroot paints its desktop)
+  xvfb xauth xdotool imagemagick x11-xserver-utils
   # the print companion's test renders its PDF page
   poppler-utils
   # end-to-end tests of the programs in a Wayland session with XWayland

@@ -3,12 +3,15 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <memory>
 #include <sstream>
 #include <string_view>
 
 #include "e2e/child_process.h"
 #include "graphics/bmp_codec.h"
 #include "support/file_io.h"
+// Last: its macros (None, Bool, Status) would rewrite the headers above.
+#include <X11/Xlib.h>
 
 namespace plorvane::e2e {
 namespace {
@@ -52,6 +55,23 @@ std::vector<WindowId> WaitForWindows(pid_t pid, std::chrono::milliseconds timeou
 std::vector<WindowId> WaitForTitledWindows(const std::string& title, std::chrono::milliseconds timeout) {
   return PollForWindows("--name '^" + title + "$'", timeout);
 }
+
+std::string TitlePattern(const std::string& title) {
+  std::string pattern;
+  for (const char c : title) {
+    if (std::string_view("()[]{}.*+?^$|\\").find(c) != std::string_view::npos) pattern += '\\';
+    pattern += c;
+  }
+  return pattern;
+}
+
+std::optional<pid_t> WindowPid(WindowId window) {
+  const auto answer = RunCommand("xdotool getwindowpid " + std::to_string(window) + " 2>/dev/null");
+  if (!answer || answer->empty()) return std::nullopt;
+  return static_cast<pid_t>(std::strtol(answer->c_str(), nullptr, 10));
+}
+
+void Raise(WindowId window) { Xdotool("windowraise " + std::to_string(window)); }
 
 std::optional<Rect> Geometry(WindowId window) {
   const auto output = RunCommand("xdotool getwindowgeometry --shell " + std::to_string(window));
@@ -110,5 +130,31 @@ void PressButton(int button) { Xdotool("mousedown " + std::to_string(button)); }
 void ReleaseButton(int button) { Xdotool("mouseup " + std::to_string(button)); }
 void Click(int button) { Xdotool("click " + std::to_string(button)); }
 void PressKey(const std::string& key) { Xdotool("key " + key); }
+void Type(const std::string& text) { Xdotool("type --delay 20 '" + text + "'"); }
+void Focus(WindowId window) { Xdotool("windowfocus --sync " + std::to_string(window)); }
+
+void RequestClose(WindowId window) {
+  const std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
+  if (display == nullptr) return;
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display.get(), "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display.get(), "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display.get(), window, False, NoEventMask, &event);
+  XFlush(display.get());
+}
+
+bool SamePixels(const Bitmap& a, const Bitmap& b) {
+  if (a.width() != b.width() || a.height() != b.height()) return false;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace plorvane::e2e

@@ -24,6 +24,13 @@ std::vector<WindowId> VisibleWindows(pid_t pid);
 std::vector<WindowId> WaitForWindows(pid_t pid, std::chrono::milliseconds timeout = kPatience);
 // Visible windows whose title is exactly `title`, once one is shown or the time is out.
 std::vector<WindowId> WaitForTitledWindows(const std::string& title, std::chrono::milliseconds timeout = kPatience);
+// A window title as xdotool's pattern that matches it alone: the title's own "(" and "." are
+// taken literally.
+std::string TitlePattern(const std::string& title);
+// The process that shows the window, as the window says.
+std::optional<pid_t> WindowPid(WindowId window);
+// Puts the window above the others.
+void Raise(WindowId window);
 // The window's place and size on the screen.
 std::optional<Rect> Geometry(WindowId window);
 // The screen's pixels in `area`.
@@ -40,5 +47,13 @@ void ReleaseButton(int button);
 void Click(int button);
 // A key by its X name: "Return", "Escape", "Up".
 void PressKey(const std::string& key);
+// Text typed key by key into the focused widget.
+void Type(const std::string& text);
+// The keyboard goes to the window, once the X server has done it.
+void Focus(WindowId window);
+// What a window manager's close button sends: the window is asked, not destroyed.
+void RequestClose(WindowId window);
+
+bool SamePixels(const Bitmap& a, const Bitmap& b);
 
 }  // namespace plorvane::e2e

@@ -151,20 +151,6 @@ bool HoldsOpen(pid_t pid, const std::string& path) {
   return false;
 }
 
-// A window title as xdotool's pattern that matches it alone: the title's own "(" and "." are
-// taken literally.
-std::string Pattern(const std::string& title) {
-  std::string pattern;
-  for (const char c : title) {
-    if (std::string_view("()[]{}.*+?^$|\\").find(c) != std::string_view::npos) pattern += '\\';
-    pattern += c;
-  }
-  return pattern;
-}
-
-void Focus(WindowId window) { static_cast<void>(RunCommand("xdotool windowfocus --sync " + std::to_string(window))); }
-void Type(const std::string& text) { static_cast<void>(RunCommand("xdotool type --delay 20 '" + text + "'")); }
-
 // The translation table the programs find in the settings folder of `config_home`.
 void WriteLanguageFile(const std::string& config_home, const std::vector<std::pair<std::string, std::string>>& items) {
   TLanguage table;
@@ -211,7 +197,7 @@ class PrintCompanionTest : public ::testing::Test {
 
   // The one window of the companion with this title.
   std::optional<WindowId> WaitForWindow(const std::string& title) {
-    const auto windows = WaitForTitledWindows(Pattern(title));
+    const auto windows = WaitForTitledWindows(TitlePattern(title));
     if (windows.size() != 1) return std::nullopt;
     return windows[0];
   }
@@ -374,7 +360,7 @@ TEST_F(CompanionExtractionTest, TheEditorWritesTheCompanionWherePrintFindsItAsAP
                          {"XDG_CONFIG_HOME", folder_.File("home/config")},
                          {"QT_QPA_PLATFORM", "xcb"}});
   ASSERT_TRUE(printing.started());
-  const auto preview = WaitForTitledWindows(Pattern("Card.exe (Zarvick) - Print Preview"));
+  const auto preview = WaitForTitledWindows(TitlePattern("Card.exe (Zarvick) - Print Preview"));
   ASSERT_EQ(preview.size(), 1U) << "no preview window";
   Focus(preview[0]);
   PressKey("Escape");

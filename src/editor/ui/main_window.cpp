@@ -11,7 +11,16 @@
 namespace plorvane {
 
 MainWindow::MainWindow()
-    : menu_bar_(new QMenuBar(this)), tool_bar_(new ToolBarPanel([this](int tag) { ToolButtonClicked(tag); }, this)) {
+    : menu_bar_(new QMenuBar(this)),
+      tool_bar_(new ToolBarPanel(ToolBarEvents{[this](int tag) { ToolButtonClicked(tag); },
+                                               [this](int tag, Point at) {
+                                                 if (form_ != nullptr) form_->AdjustButtonDown(tag, at);
+                                               },
+                                               [this](int tag, Point at) {
+                                                 if (form_ != nullptr) form_->AdjustButtonMove(tag, at);
+                                               },
+                                               [this](int tag, Point at) { AdjustButtonReleased(tag, at); }},
+                                 this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -100,6 +109,12 @@ void MainWindow::ToolButtonClicked(int tag) {
   if (form_ == nullptr) return;
   form_->iButtons_OnClick(tag);
   // A toggle the user clicked shows the form's state, not Qt's flip.
+  Refresh();
+}
+
+void MainWindow::AdjustButtonReleased(int tag, Point at) {
+  if (form_ == nullptr) return;
+  form_->AdjustButtonUp(tag, at);
   Refresh();
 }
 

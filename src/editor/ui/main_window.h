@@ -1,8 +1,8 @@
 #pragma once
 // The editor's strip on the screen: a window with the menu bar and the tool bar, nothing below
-// them. It shows what TForm1 answers (caption, menus, buttons), forwards clicks, ticks the
-// form's 500 ms timer and turns the user's close request into the form's close flow; it never
-// closes itself.
+// them. It shows what TForm1 answers (caption, menus, buttons), forwards clicks and the adjust
+// buttons' drags, ticks the form's 500 ms timer and turns the user's close request into the
+// form's close flow; it never closes itself.
 //
 //   MainWindow window;
 //   TForm1 form(platform, window, carriers, start);
@@ -58,6 +58,7 @@ class MainWindow final : public QWidget, public MainWindowView {
   // Menu bar plus tool bar, for the menu bar's height at the current width.
   void FitHeight();
   void ToolButtonClicked(int tag);
+  void AdjustButtonReleased(int tag, Point at);
 
   TForm1* form_ = nullptr;
   ToolWindows* tool_windows_ = nullptr;
