@@ -88,7 +88,6 @@ class RichEditor {
     editor_.platform().dialogs().ScriptFileChoice(File());
     editor_.form().iButtons_OnClick(button);
   }
-};
 
   bench::HeadlessEditor editor_;
 };
