@@ -186,5 +186,49 @@ TEST_F(EditorJourneyTest, PrintFromTheFileMenuShowsTheCardInThePrintCompanionsPr
   EXPECT_TRUE(editor_->CloseDiscardingChanges());
 }
 
+// The insert-text window: typed text goes onto the card as a picture whose background is
+// transparent, and one Undo takes it away. (Refusal while locked is the editor's tests': the
+// 500 ms timer disables the window's insert command soon after locking, so from outside either
+// outcome may come first.)
+TEST_F(EditorJourneyTest, TextTypedInTheInsertTextWindowGoesOntoTheCardAndOneUndoTakesItBack) {
+  Start();
+  ASSERT_FALSE(HasFatalFailure());
+  const auto before = editor_->WaitForCard(IsNewCard);
+  ASSERT_TRUE(before.has_value());
+  PickFromMenu(*editor_, "e", "x");  // &Edit > Insert Te&xt...
+  ASSERT_FALSE(HasFatalFailure());
+  const auto text_windows = WaitForTitledWindows(TitlePattern("Insert Text - Untitled.txt"));
+  ASSERT_EQ(text_windows.size(), 1U) << "the insert-text window did not show";
+  const WindowId text_window = text_windows[0];
+  const auto insert = [&] {
+    Focus(text_window);
+    PressKey("alt+e");
+    PressKey("i");  // &Edit > &Insert Text
+  };
+
+  Focus(text_window);
+  Type("Hello card");
+  insert();
+  Raise(editor_->card());
+  const auto with_text = editor_->WaitForCard([&](const Bitmap& shot) { return !SamePixels(shot, *before); });
+  ASSERT_TRUE(with_text.has_value()) << "the text did not reach the card";
+  // Only the glyphs show: the frame and most of the picture are as they were.
+  int changed = 0;
+  for (int y = 0; y < before->height(); ++y) {
+    for (int x = 0; x < before->width(); ++x) changed += with_text->GetPixel(x, y) != before->GetPixel(x, y) ? 1 : 0;
+  }
+  EXPECT_LT(changed, before->width() * before->height() / 20) << "more than the glyphs changed";
+
+  PickFromMenu(*editor_, "e", "u");  // &Edit > &Undo
+  ASSERT_FALSE(HasFatalFailure());
+  EXPECT_TRUE(editor_->WaitForCardShowing(*before)) << "Undo did not take the text away";
+
+  Focus(text_window);
+  PressKey("alt+f");
+  PressKey("c");  // &File > &Close
+  ASSERT_TRUE(editor_->WaitForDialogGone(text_window));
+  EXPECT_TRUE(editor_->CloseDiscardingChanges());
+}
+
 }  // namespace
 }  // namespace plorvane::e2e
