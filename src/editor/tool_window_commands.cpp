@@ -54,10 +54,11 @@ void ToolWindowCommands::Register(CommandSet& commands) {
 void ToolWindowCommands::OnInsert(ToolWindow sender) {
   if (sender == ToolWindow::kAnimationElement) return;
   BusyScope busy(form_);
-  // A rendering that was stopped still hands over what it drew; the window decides what to show.
+  // A rendering the user stopped (or that could not be made) hands over no picture: the card
+  // stays as it was and there is nothing to report.
   const Bitmap& picture = windows_.InsertPicture(sender);
   TZarvickClipboard& clipboard = ZarvickClipboard();
-  if (!clipboard.AddStrip(picture, 1, true)) clipboard.ShowError();
+  if (!picture.empty() && !clipboard.AddStrip(picture, 1, true)) clipboard.ShowError();
   windows_.ReleaseInsertPicture(sender);
 }
 

@@ -78,6 +78,16 @@ TEST_F(ToolWindowsTest, AnInsertedPictureIsATransparentAnimationThatOneUndoTakes
   EXPECT_TRUE(Logged("tool window release symbol"));
 }
 
+TEST_F(ToolWindowsTest, AStoppedRenderingLeavesTheCardAsItWasWithoutAnError) {
+  Start();
+  ASSERT_TRUE(Windows().picture.empty());
+  Events().OnInsert(ToolWindow::kTextInsert);
+  EXPECT_EQ(Elements(), 0);
+  EXPECT_TRUE(platform_.dialogs().error_boxes().empty());
+  EXPECT_TRUE(form_->Card().Saved());
+  EXPECT_TRUE(Logged("tool window release text"));
+}
+
 TEST_F(ToolWindowsTest, InsertingWhileLockedIsRefusedAndTheWindowsKnowIt) {
   TForm1& form = Start();
   ASSERT_TRUE(Windows().picture.Resize(10, 10, kWhite));
