@@ -2,7 +2,6 @@
 
 #include <array>
 #include <string>
-#include <utility>
 
 #include "card/card.h"
 #include "clipboard/card_clipboard.h"
@@ -11,22 +10,8 @@
 namespace plorvane {
 namespace {
 
-// The frame-rate menu's items and the rates they set ("Still" is 0).
-constexpr std::array<std::pair<std::string_view, int>, 15> kFrameRates = {{{"Fps0", 0},
-                                                                          {"Fps1", 1},
-                                                                          {"Fps2", 2},
-                                                                          {"Fps3", 3},
-                                                                          {"Fps4", 4},
-                                                                          {"Fps5", 5},
-                                                                          {"Fps6", 6},
-                                                                          {"Fps7", 7},
-                                                                          {"Fps8", 8},
-                                                                          {"Fps9", 9},
-                                                                          {"Fps10", 10},
-                                                                          {"Fps12", 12},
-                                                                          {"Fps15", 15},
-                                                                          {"Fps18", 18},
-                                                                          {"Fps20", 20}}};
+// The rates of the frame-rate menu's items "Fps0" ("Still") to "Fps20".
+constexpr std::array kFrameRates = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 15, 18, 20};
 
 }  // namespace
 
@@ -46,8 +31,8 @@ void ToolWindowCommands::Register(CommandSet& commands) {
   commands.Register("ModifyAnimation1", [this] { windows_.Show(ToolWindow::kAnimationElement); });
   commands.Register("InsertText1", [this] { windows_.Show(ToolWindow::kTextInsert); });
   commands.Register("InsertSymbol1", [this] { windows_.Show(ToolWindow::kInsertSymbol); });
-  for (const auto& [name, fps] : kFrameRates) {
-    commands.Register(std::string(name), [this, fps = fps] { windows_.SetFps(fps); });
+  for (const int fps : kFrameRates) {
+    commands.Register("Fps" + std::to_string(fps), [this, fps] { windows_.SetFps(fps); });
   }
 }
 

@@ -185,11 +185,7 @@ TAnimationElementWindow::TAnimationElementWindow(Platform& platform, TZarvickCli
 
   form_->layout()->setSizeConstraint(QLayout::SetFixedSize);
   form_->adjustSize();
-  if (const QScreen* screen = QApplication::primaryScreen()) {
-    const WindowPosition centre =
-        CentredPosition(form_->width(), form_->height(), screen->geometry().width(), screen->geometry().height());
-    form_->move(centre.left, centre.top);
-  }
+  CentreOnScreen(*form_);
   Refresh();
 }
 

@@ -74,9 +74,7 @@ TInsertSymbolWindow::TInsertSymbolWindow(Platform& platform, QWidget* parent)
   view_->ApplySettings(initial);
 
   resize(kInitialWidth, kInitialHeight);
-  const QSize screen = ScreenSizeOf(*this);
-  const WindowPosition centre = CentredPosition(kInitialWidth, kInitialHeight, screen.width(), screen.height());
-  move(centre.left, centre.top);
+  CentreOnScreen(*this);
 }
 
 TInsertSymbolWindow::~TInsertSymbolWindow() {
