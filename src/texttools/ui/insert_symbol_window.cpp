@@ -21,11 +21,6 @@ namespace {
 
 QString Tr(std::string_view text) { return QString::fromStdString(Translate(text)); }
 
-QSize ScreenSizeOf(const QWidget& window) {
-  const QScreen* screen = window.screen() != nullptr ? window.screen() : QApplication::primaryScreen();
-  return screen != nullptr ? screen->geometry().size() : QSize(0, 0);
-}
-
 }  // namespace
 
 // The indexes of the items whose states change.

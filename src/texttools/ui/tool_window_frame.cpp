@@ -58,14 +58,10 @@ void ToolPanel::paintEvent(QPaintEvent* /*event*/) {
   }
 }
 
-namespace {
-
 QSize ScreenSizeOf(const QWidget& window) {
   const QScreen* screen = window.screen() != nullptr ? window.screen() : QApplication::primaryScreen();
   return screen != nullptr ? screen->geometry().size() : QSize(0, 0);
 }
-
-}  // namespace
 
 void PlaceOnScreen(QWidget& window, QPoint top_left) {
   const QSize screen_size = ScreenSizeOf(window);

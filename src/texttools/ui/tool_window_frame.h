@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QToolButton>
 #include <QWidget>
@@ -44,6 +45,9 @@ class ToolPanel final : public QWidget {
 // Moves a top-level window's frame to `top_left`, kept so that at least 32 pixels of the window
 // stay on its screen.
 void PlaceOnScreen(QWidget& window, QPoint top_left);
+// The size of the screen the window is on (the primary screen before it is shown); empty
+// without any screen.
+QSize ScreenSizeOf(const QWidget& window);
 // Moves a top-level window to the middle of its screen (halves rounded towards zero).
 void CentreOnScreen(QWidget& window);
 
