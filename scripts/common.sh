@@ -25,3 +25,22 @@ fuzzer_available() {
   rm -rf "$probe"
   return "$result"
 }
+
+# Starts a private Xvfb display (1024 x 768, 24 bits) and waits until it accepts clients: sets
+# virtual_display (":N") and virtual_display_server (its process id), or fails with a message.
+# The caller stops the server (kill "$virtual_display_server").
+start_virtual_display() {
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
+  virtual_display_server=$!
+  # The server writes its display number once it accepts clients.
+  for _ in $(seq 100); do
+    [[ -s $number_file ]] && break
+    kill -0 "$virtual_display_server" 2>/dev/null || { rm -f "$number_file"; echo "Xvfb did not start." >&2; return 1; }
+    sleep 0.1
+  done
+  [[ -s $number_file ]] || { rm -f "$number_file"; echo "Xvfb did not start in time." >&2; return 1; }
+  virtual_display=":$(head -n1 "$number_file")"
+  rm -f "$number_file"
+}

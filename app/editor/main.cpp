@@ -1,9 +1,10 @@
 // The editor: the strip with its menus and tool bar, and the card in its own window.
 //
-//   plorvane [CARD] [--screenshot FILE]
+//   plorvane [CARD] [--screenshot FILE [--shoot WHAT]]
 //
 // With --screenshot the editor starts as usual, writes a PNG picture of its windows once
-// start-up is done, and ends.
+// start-up is done, and ends; --shoot pictures one window or menu instead (screenshot_subject.h),
+// and the editor ends with 1 when it cannot.
 #include <QApplication>
 #include <QTimer>
 #include <chrono>
@@ -11,12 +12,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "clipboard/card_clipboard.h"
 #include "editor/main_form.h"
 #include "editor/resources/embedded_carriers.h"
 #include "editor/ui/main_window.h"
 #include "editor/ui/qt_tool_windows.h"
+#include "editor/ui/screenshot_subject.h"
 #include "editor/ui/window_screenshot.h"
 #include "platform/qt/qt_display_choice.h"
 #include "platform/qt/qt_platform.h"
@@ -29,6 +32,7 @@ namespace {
 struct Arguments {
   std::string card;
   std::optional<QString> screenshot;
+  std::optional<QString> shoot;
 };
 
 Arguments ReadArguments(const QStringList& arguments) {
@@ -36,6 +40,8 @@ Arguments ReadArguments(const QStringList& arguments) {
   for (qsizetype at = 1; at < arguments.size(); ++at) {
     if (arguments[at] == "--screenshot" && at + 1 < arguments.size()) {
       read.screenshot = arguments[++at];
+    } else if (arguments[at] == "--shoot" && at + 1 < arguments.size()) {
+      read.shoot = arguments[++at];
     } else if (read.card.empty()) {
       read.card = arguments[at].toStdString();
     }
@@ -54,6 +60,24 @@ void ScreenshotAndEnd(const QString& path) {
     if (!plorvane::WindowsAreExposed() && std::chrono::steady_clock::now() < deadline) return;
     poll->stop();
     const bool written = plorvane::WriteWindowsScreenshot(path);
+    if (!written) std::fprintf(stderr, "plorvane: cannot write the screenshot %s\n", qPrintable(path));
+    QCoreApplication::exit(written ? 0 : 1);
+  });
+  poll->start();
+}
+
+// The chosen windows once they are on the screen; a failure, told on stderr, when they do not
+// come in time (the machine may be busy, so the wait is generous).
+void ShootAndEnd(const QString& path, const plorvane::ShotWindows& windows) {
+  auto* poll = new QTimer(QCoreApplication::instance());
+  poll->setInterval(20);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  QObject::connect(poll, &QTimer::timeout, [poll, path, windows, deadline] {
+    const std::vector<QWidget*> shown = windows();
+    const bool late = std::chrono::steady_clock::now() >= deadline;
+    if (shown.empty() && !late) return;
+    poll->stop();
+    const bool written = !shown.empty() && plorvane::WriteWidgetsPicture(shown, path);
     if (!written) std::fprintf(stderr, "plorvane: cannot write the screenshot %s\n", qPrintable(path));
     QCoreApplication::exit(written ? 0 : 1);
   });
@@ -79,6 +103,16 @@ int main(int argc, char** argv) {
   // A failed start-up has shown its error.
   if (!form.FormCreate()) return 1;
   if (termination.Received()) return 0;
-  if (arguments.screenshot) ScreenshotAndEnd(*arguments.screenshot);
+  if (arguments.screenshot && arguments.shoot) {
+    const auto subject = ReadScreenshotSubject(arguments.shoot->toStdString());
+    const auto windows = subject ? StageScreenshot(*subject, window, tool_windows) : std::nullopt;
+    if (!windows) {
+      std::fprintf(stderr, "plorvane: nothing to picture called %s\n", qPrintable(*arguments.shoot));
+      return 2;
+    }
+    ShootAndEnd(*arguments.screenshot, *windows);
+  } else if (arguments.screenshot) {
+    ScreenshotAndEnd(*arguments.screenshot);
+  }
   return QApplication::exec();
 }

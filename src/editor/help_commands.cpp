@@ -9,7 +9,6 @@
 #include "media/compact_splash.h"
 #include "support/help.h"
 #include "support/paths.h"
-#include "support/scramble.h"
 #include "editor/system_settings.h"
 #include "support/translate.h"
 
@@ -19,10 +18,10 @@ void HelpCommands::Register(CommandSet& commands, MenuIndex& menus) {
   commands.Register("OnlineHelp1", [this] { OnlineHelp1Click(); });
   commands.Register("About1", [this] { form_.splash().ShowAbout(); });
   for (const WebPage& page : HelpWebPages()) {
-    commands.Register(page.item, [this, address = page.scrambled_address] { OpenWebPage(address); });
+    commands.Register(page.item, [this, name = page.page] { ShowHelpPage(name); });
   }
   const WebPage& resources = AdditionalResourcesPage();
-  commands.Register(resources.item, [this, address = resources.scrambled_address] { OpenWebPage(address); });
+  commands.Register(resources.item, [this, name = resources.page] { ShowHelpPage(name); });
   commands.Register("ExtractSupportFiles2", [this] { ExtractSupportFiles2Click(); });
   commands.Register("Tools1", [this, &menus] { Tools1Click(menus); });
   for (const CompanionTool& tool : CompanionTools()) {
@@ -30,14 +29,11 @@ void HelpCommands::Register(CommandSet& commands, MenuIndex& menus) {
   }
 }
 
-void HelpCommands::OnlineHelp1Click() {
-  BusyScope busy(form_);
-  if (!form_.help().ShowPage("index.html")) form_.help().ShowError();
-}
+void HelpCommands::OnlineHelp1Click() { ShowHelpPage("index.html"); }
 
-void HelpCommands::OpenWebPage(std::string_view scrambled_address) {
+void HelpCommands::ShowHelpPage(std::string_view page) {
   BusyScope busy(form_);
-  form_.platform().shell().OpenDocument(ScrambleText(scrambled_address, false));
+  if (!form_.help().ShowPage(page)) form_.help().ShowError();
 }
 
 void HelpCommands::ExtractSupportFiles2Click() {

@@ -1,5 +1,5 @@
 #pragma once
-// The Help menu, the maker's web pages, the Tools menu of companion programs and the command
+// The Help menu and its pages, the Tools menu of companion programs and the command
 // that extracts the library files again.
 
 #include <cstdint>
@@ -18,7 +18,8 @@ class HelpCommands {
   void Register(CommandSet& commands, MenuIndex& menus);
 
   void OnlineHelp1Click();
-  void OpenWebPage(std::string_view scrambled_address);
+  // A page of the help set through the shell; THelp's error when it cannot be shown.
+  void ShowHelpPage(std::string_view page);
   void ExtractSupportFiles2Click();
   // The library files into the library folders, never over a file that is there; false with
   // `error_text` when the carrier's archive cannot be read.

@@ -1,6 +1,6 @@
 #pragma once
-// The maker's web pages that the Help menu and "A&dditional Resources..." open. The addresses
-// are kept in the scrambled form of ScrambleText so they do not stand readable in the program.
+// The pages that the Help menu's last four entries and "A&dditional Resources..." open. They are
+// pages of the help set, shown through THelp like every other help page.
 
 #include <array>
 #include <string_view>
@@ -10,7 +10,7 @@ namespace plorvane {
 struct WebPage {
   std::string_view item;     // the menu item's name
   std::string_view caption;  // empty for the File menu's item, whose caption is in the tree
-  std::string_view scrambled_address;
+  std::string_view page;     // a page of the help set
 };
 
 inline constexpr int kHelpWebPageCount = 4;

@@ -95,7 +95,7 @@ TEST_F(EditorTest, ExtractSupportFilesAsksFirst) {
   EXPECT_EQ(platform_.dialogs().messages().back().buttons, MessageButtons::kYesCancel);
 }
 
-TEST_F(EditorTest, HelpViewFolderAndWebPagesGoToTheShell) {
+TEST_F(EditorTest, HelpViewFolderAndHelpPagesGoToTheShell) {
   Start();
   ASSERT_TRUE(Pick("&Help", "&Help"));
   ASSERT_TRUE(Pick("&Picture", "Vie&w Folder"));
@@ -103,8 +103,23 @@ TEST_F(EditorTest, HelpViewFolderAndWebPagesGoToTheShell) {
   const auto& opened = platform_.shell().opened_documents();
   ASSERT_EQ(opened.size(), 3U);
   EXPECT_TRUE(opened[0].ends_with("/index.html")) << opened[0];
+  EXPECT_TRUE(std::filesystem::exists(opened[0])) << opened[0];
   EXPECT_EQ(opened[1], Library("Pictures"));
-  EXPECT_EQ(opened[2], "https://plorvane.example/");
+  EXPECT_EQ(opened[2], opened[0]);
+  EXPECT_TRUE(platform_.dialogs().error_boxes().empty());
+}
+
+// The test's help set holds only the index: the other pages are looked for in the help folder
+// and reported missing, nothing going to the shell.
+TEST_F(EditorTest, HelpPagesMissingFromTheSetAreReportedAsNotFound) {
+  Start();
+  ASSERT_TRUE(Pick("&Help", "&Support"));
+  ASSERT_TRUE(Pick("&Help", "Send &Feedback"));
+  ASSERT_TRUE(Pick("&File", "A&dditional Resources..."));
+  EXPECT_TRUE(platform_.shell().opened_documents().empty());
+  const auto& errors = platform_.dialogs().error_boxes();
+  ASSERT_EQ(errors.size(), 3U);
+  for (const auto& error : errors) EXPECT_EQ(error.text, "File not found");
 }
 
 }  // namespace

@@ -9,10 +9,17 @@
 namespace plorvane {
 
 bool WindowsAreExposed() {
+  std::vector<QWidget*> shown;
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (!window->isVisible()) continue;
+    if (window->isVisible()) shown.push_back(window);
+  }
+  return WindowsAreExposed(shown);
+}
+
+bool WindowsAreExposed(const std::vector<QWidget*>& windows) {
+  for (const QWidget* window : windows) {
     const QWindow* handle = window->windowHandle();
-    if (handle == nullptr || !handle->isExposed()) return false;
+    if (!window->isVisible() || handle == nullptr || !handle->isExposed()) return false;
   }
   return true;
 }

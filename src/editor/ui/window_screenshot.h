@@ -3,6 +3,9 @@
 // back from the screen after every window has painted.
 
 #include <QString>
+#include <vector>
+
+class QWidget;
 
 namespace plorvane {
 
@@ -13,5 +16,7 @@ bool WriteWindowsScreenshot(const QString& path);
 // True once every visible window is on the screen (mapped and exposed by the window system), so
 // a picture taken now shows their pixels rather than what was there before.
 bool WindowsAreExposed();
+// The same for the given windows, which must also be visible.
+bool WindowsAreExposed(const std::vector<QWidget*>& windows);
 
 }  // namespace plorvane
