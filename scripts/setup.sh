@@ -18,6 +18,8 @@ packages=(
   fonts-urw-base35
   # end-to-end tests of the real programs on a virtual display (xsetroot paints its desktop)
   xvfb xauth xdotool imagemagick x11-xserver-utils
+  # the help pages' test loads every page in a headless browser
+  chromium
   # the print companion's test renders its PDF page
   poppler-utils
   # end-to-end tests of the programs in a Wayland session with XWayland

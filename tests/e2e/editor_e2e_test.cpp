@@ -1,9 +1,10 @@
 // The built editor on a virtual display, driven as a user drives it: the start-up, a frame preset
 // by its shortcut, Save As and Open through the real file dialogs, the saved card playing in the
-// player, Undo, the close flow's question, and Help through the shell.
+// player, Undo, the close flow's question, and the help pages through the shell.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -47,6 +48,21 @@ class EditorTest : public EditorFixture {
   }
 
   [[nodiscard]] std::string Opened() const { return folder_.File("opened.txt"); }
+
+  // Waits until the shell was asked to open `count` things, the last of them the help page
+  // `page`, and checks that the page's file exists.
+  void ExpectOpenedPage(std::size_t count, const std::string& page) {
+    const auto opened = WaitForFile(Opened(), [&](const std::vector<std::uint8_t>& bytes) {
+      return !bytes.empty() && bytes.back() == '\n' &&
+             static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) >= count;
+    });
+    ASSERT_TRUE(opened.has_value()) << "the shell was not asked to open " << page;
+    std::string last(opened->begin(), opened->end() - 1);
+    last.erase(0, last.rfind('\n') + 1);
+    EXPECT_TRUE(last.ends_with("/" + page)) << last;
+    if (last.starts_with("file://")) last.erase(0, 7);
+    EXPECT_TRUE(std::filesystem::exists(last)) << last;
+  }
   [[nodiscard]] std::string CardPath(const std::string& name) const { return folder_.File("cards/" + name); }
   [[nodiscard]] std::string LibraryCard(const std::string& name) const {
     return folder_.File("home/data/Vumra Enterprises/Zarvicks/" + name);
@@ -223,12 +239,36 @@ TEST_F(EditorTest, HelpOpensTheIndexPageThroughTheShell) {
   Start();
   ASSERT_FALSE(HasFatalFailure());
   editor_->Command("F1");
-  const auto opened = WaitForFile(Opened(), [](const std::vector<std::uint8_t>& bytes) { return !bytes.empty() && bytes.back() == '\n'; });
-  ASSERT_TRUE(opened.has_value()) << "the shell was not asked to open anything";
-  std::string page(opened->begin(), opened->end() - 1);
-  EXPECT_TRUE(page.ends_with("index.html")) << page;
-  if (page.starts_with("file://")) page.erase(0, 7);
-  EXPECT_TRUE(std::filesystem::exists(page)) << page;
+  ExpectOpenedPage(1, "index.html");
+}
+
+// Each tool window's Help menu opens its own page, and an entry at the end of the strip's Help
+// menu opens its page of the set.
+TEST_F(EditorTest, ToolWindowsAndHelpMenuEntriesOpenTheirPagesThroughTheShell) {
+  Start();
+  ASSERT_FALSE(HasFatalFailure());
+  struct ToolWindowHelp {
+    std::string edit_item_key;
+    std::string title;
+    std::string page;
+  };
+  const ToolWindowHelp windows[] = {{"x", "Insert Text - Untitled.txt", "text.html"},
+                                    {"s", "Insert Symbol", "symbol.html"},
+                                    {"m", "Animation", "animation.html"}};
+  std::size_t opened = 0;
+  for (const ToolWindowHelp& window : windows) {
+    SCOPED_TRACE(window.title);
+    PickFromMenu(*editor_, "e", window.edit_item_key);  // &Edit > the window's item
+    ASSERT_FALSE(HasFatalFailure());
+    const auto shown = WaitForTitledWindows(TitlePattern(window.title));
+    ASSERT_EQ(shown.size(), 1U) << "the window did not show";
+    PickFromMenuOf(*editor_, shown[0], "h", "h");  // &Help > &Help
+    ASSERT_FALSE(HasFatalFailure());
+    ExpectOpenedPage(++opened, window.page);
+  }
+  PickFromMenu(*editor_, "h", "s");  // &Help > &Support
+  ASSERT_FALSE(HasFatalFailure());
+  ExpectOpenedPage(++opened, "troubleshooting.html");
 }
 
 }  // namespace

@@ -163,6 +163,28 @@ class RunningEditor : public ChildProcess {
   WindowId card_ = 0;
 };
 
+// Opens a menu of one of the editor's windows by its mnemonic, waits for its popup and picks the
+// item by its own.
+inline void PickFromMenuOf(const RunningEditor& editor, WindowId window, const std::string& menu_key,
+                           const std::string& item_key) {
+  const auto before = VisibleWindows(editor.pid());
+  Focus(window);
+  PressKey("alt+" + menu_key);
+  const auto popup = WaitFor([&]() -> std::optional<WindowId> {
+    for (const WindowId shown : VisibleWindows(editor.pid())) {
+      if (std::find(before.begin(), before.end(), shown) == before.end()) return shown;
+    }
+    return std::nullopt;
+  });
+  ASSERT_TRUE(popup.has_value()) << "the menu did not open";
+  PressKey(item_key);
+  ASSERT_TRUE(editor.WaitForDialogGone(*popup)) << "the menu stayed open";
+}
+// The same for a menu of the strip.
+inline void PickFromMenu(const RunningEditor& editor, const std::string& menu_key, const std::string& item_key) {
+  PickFromMenuOf(editor, editor.strip(), menu_key, item_key);
+}
+
 class EditorFixture : public ::testing::Test {
  protected:
   // `display` is what the editor needs to find the display under test.

@@ -55,21 +55,6 @@ class EditorJourneyTest : public EditorFixture {
     return folder_.File("home/data/Vumra Enterprises/Clipboard/clipboard-object-" + kind + "." + kind);
   }
 
-  // Opens the top menu by its mnemonic, waits for its popup and picks the item by its own.
-  static void PickFromMenu(const RunningEditor& editor, const std::string& menu_key, const std::string& item_key) {
-    const auto before = VisibleWindows(editor.pid());
-    editor.Command("alt+" + menu_key);
-    const auto popup = WaitFor([&]() -> std::optional<WindowId> {
-      for (const WindowId window : VisibleWindows(editor.pid())) {
-        if (std::find(before.begin(), before.end(), window) == before.end()) return window;
-      }
-      return std::nullopt;
-    });
-    ASSERT_TRUE(popup.has_value()) << "the menu did not open";
-    PressKey(item_key);
-    ASSERT_TRUE(editor.WaitForDialogGone(*popup)) << "the menu stayed open";
-  }
-
   // The editor's card once its frame shows `colour`, raised above other editors' cards first.
   static std::optional<Bitmap> WaitForFrame(const RunningEditor& editor, Colour colour) {
     Raise(editor.card());
