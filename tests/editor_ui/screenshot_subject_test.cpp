@@ -36,7 +36,9 @@ TEST(ScreenshotSubjectWords, EachKnownWordNamesItsSubjectAndOthersNone) {
     const auto subject = ReadScreenshotSubject(c.word);
     ASSERT_TRUE(subject.has_value());
     EXPECT_EQ(subject->kind, c.kind);
-    if (c.kind == Kind::kToolWindow) EXPECT_EQ(subject->window, c.window);
+    if (c.kind == Kind::kToolWindow) {
+      EXPECT_EQ(subject->window, c.window);
+    }
     EXPECT_EQ(subject->menu, c.menu);
   }
   for (const std::string_view word : {"", "menu:", "Text", "menu", "all", "symbols"}) {
