@@ -68,7 +68,9 @@ TEST(CursorWriter, WithoutItsAlphaAnIconStillShowsItsOutline) {
   ASSERT_EQ(DecodeIconFile(file, IconChoice::kLargest, read), CursorError::kNone);
   for (std::size_t i = 0; i < 27; ++i) {
     const std::uint8_t written = frame.bgra[i * 4 + 3];
-    if (written == 0) EXPECT_EQ(read.bgra[i * 4 + 3], 0) << i;
+    if (written == 0) {
+      EXPECT_EQ(read.bgra[i * 4 + 3], 0) << i;
+    }
     if (written == 255) {
       EXPECT_EQ(read.bgra[i * 4 + 3], 255) << i;
       EXPECT_TRUE(std::equal(read.bgra.begin() + static_cast<std::ptrdiff_t>(i * 4), read.bgra.begin() + static_cast<std::ptrdiff_t>(i * 4 + 3),

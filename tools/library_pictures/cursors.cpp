@@ -87,8 +87,10 @@ AnimatedCursorArt TwinklingWand() {
 AnimatedCursorArt BouncingBall() {
   // Heights of a bounce, easing at the top; the last frame squashes on the ground.
   const double heights[] = {9, 11, 15, 20, 24.5, 26};
-  return {"Bouncing Ball", Frames(6, {16, 3}, [&](Layer& l, int i) {
-            Fill(l, Ellipse({16, 30}, 7 - i * 0.6 + 3, 1.5), kInk, 0.25 + i * 0.05, 2);
+  // The ball bounces on a little floor, whose middle is the point that clicks.
+  return {"Bouncing Ball", Frames(6, {16, 30}, [&](Layer& l, int i) {
+            Fill(l, Segment({9, 30}, {23, 30}, 2.4), kInk);
+            Fill(l, Ellipse({16, 28.6}, 4 + i * 0.8, 1), kInk, 0.2 + i * 0.05, 2);
             const double squash = i == 5 ? 1.25 : 1;
             const Vec at{16, heights[i]};
             const Shape ball = Ellipse(at, 6 * squash, 6 / squash);
