@@ -55,6 +55,7 @@ Bitmap DrawSpringBlossoms() {
   const std::vector<Vec> main = Branch(b, {-10, 40}, -10, 360, -25, 16, bark);
   const std::vector<Vec> twig1 = Branch(b, main[4], 20, 130, 30, 7, bark);
   const std::vector<Vec> twig2 = Branch(b, main[8], -55, 110, -20, 6, bark);
+  const std::vector<Vec> right = Branch(b, {490, 175}, 165, 170, -25, 11, bark);
   const Colour pinks[] = {Rgb(255, 170, 200), Rgb(250, 140, 180), Rgb(255, 205, 222)};
   Random random(5);
   const auto blossoms = [&](const std::vector<Vec>& along, double size) {
@@ -66,6 +67,7 @@ Bitmap DrawSpringBlossoms() {
   blossoms(main, 24);
   blossoms(twig1, 20);
   blossoms(twig2, 18);
+  blossoms(right, 21);
   for (int i = 0; i < 26; ++i) {
     const Vec at{random.Between(20, 470), random.Between(120, 340)};
     Fill(b, Rotated(Ellipse(at, 4, 2.5), at, random.Between(0, 180)), pinks[i % 3], 0.9);
@@ -123,11 +125,11 @@ Bitmap DrawAutumnLeaves() {
   Layer b = NewPicture(sky);
   const Colour warm[] = {Rgb(255, 220, 120), Rgb(255, 170, 80), Rgb(230, 120, 60)};
   Bokeh(b, {0, 0, 480, 360}, 30, warm, 30, 21);
-  const Colour leaves[] = {Rgb(220, 70, 40), Rgb(240, 140, 40), Rgb(250, 190, 60), Rgb(170, 60, 40), Rgb(200, 110, 40)};
+  const Colour leaves[] = {Rgb(235, 70, 35), Rgb(250, 145, 30), Rgb(255, 200, 50), Rgb(200, 50, 40), Rgb(225, 115, 30)};
   Random random(33);
-  for (int i = 0; i < 30; ++i) {
+  for (int i = 0; i < 26; ++i) {
     const Vec at{random.Between(0, 480), random.Between(0, 360)};
-    const double size = random.Between(26, 58);
+    const double size = random.Between(40, 84);
     const Colour colour = leaves[static_cast<std::size_t>(i) % 5];
     if (i % 2 == 0) {
       MapleLeaf(b, at, size, random.Between(-40, 40), colour);
