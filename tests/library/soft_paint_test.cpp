@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -59,6 +60,73 @@ TEST(SoftPaint, MovingAndTurningKeepAShapeWhole) {
   EXPECT_EQ(alpha(32, 22), 255);
   EXPECT_EQ(alpha(22, 32), 0);
   EXPECT_NEAR(Coverage(layer), 192, 3);
+}
+
+// The painted extent of a shape on a clear 96 x 96 layer: columns and rows holding any pixel
+// at least half covered.
+Box Extent(const Shape& shape) {
+  Layer layer(96, 96, kWhite, 0);
+  Fill(layer, shape, kBlack);
+  const CursorFrame frame = layer.ToFrame({});
+  Box box{96, 96, 0, 0};
+  for (int y = 0; y < 96; ++y) {
+    for (int x = 0; x < 96; ++x) {
+      if (frame.bgra[static_cast<std::size_t>(y * 96 + x) * 4 + 3] < 128) continue;
+      box = {std::min<double>(box.left, x), std::min<double>(box.top, y), std::max<double>(box.right, x + 1),
+             std::max<double>(box.bottom, y + 1)};
+    }
+  }
+  return box;
+}
+
+TEST(SoftPaint, DrawnMotifsHaveTheSizesAskedFor) {
+  const Box heart = Extent(HeartShape({48, 48}, 60));
+  EXPECT_NEAR(heart.right - heart.left, 60, 2);
+  EXPECT_LT(heart.bottom - heart.top, 60);  // wider than tall
+  const Box leaf = Extent(LeafShape({48, 80}, {48, 16}, 20));
+  EXPECT_NEAR(leaf.bottom - leaf.top, 64, 2);
+  EXPECT_NEAR(leaf.right - leaf.left, 20, 2);
+  const Box star = Extent(StarShape({48, 48}, 30, 12, 5));
+  EXPECT_NEAR(star.top, 18, 1);  // the first point straight up
+  EXPECT_NEAR(star.right - star.left, 2 * 30 * std::sin(72 * std::numbers::pi / 180), 2);
+  const Box grown = Extent(Grown(RoundedBox({30, 30, 60, 50}, 0), 5));
+  EXPECT_NEAR(grown.left, 25, 0.5);
+  EXPECT_NEAR(grown.bottom, 55, 0.5);
+}
+
+TEST(SoftPaint, SnowflakeLooksTheSameEverySixthOfATurn) {
+  Layer flake(64, 64, kWhite, 0);
+  Fill(flake, SnowflakeShape({32, 32}, 26, 3), kBlack);
+  Layer turned(64, 64, kWhite, 0);
+  Fill(turned, SnowflakeShape({32, 32}, 26, 3, 60), kBlack);
+  Layer skewed(64, 64, kWhite, 0);
+  Fill(skewed, SnowflakeShape({32, 32}, 26, 3, 30), kBlack);
+  const auto difference = [](const Layer& a, const Layer& b) {
+    const CursorFrame fa = a.ToFrame({});
+    const CursorFrame fb = b.ToFrame({});
+    double total = 0;
+    for (std::size_t i = 3; i < fa.bgra.size(); i += 4) total += std::abs(fa.bgra[i] - fb.bgra[i]) / 255.0;
+    return total;
+  };
+  EXPECT_LT(difference(flake, turned), 10);
+  EXPECT_GT(difference(flake, skewed), 200);
+}
+
+TEST(SoftPaint, NoiseIsSmoothRepeatableAndInRange) {
+  double low = 1;
+  double high = 0;
+  for (int i = 0; i < 400; ++i) {
+    const Vec at{i * 1.7, i * 0.9};
+    const double n = Noise(at, 8, 3);
+    low = std::min(low, n);
+    high = std::max(high, n);
+    EXPECT_EQ(n, Noise(at, 8, 3));
+    EXPECT_LT(std::abs(Noise({at.x + 0.1, at.y}, 8, 3) - n), 0.05);  // no jumps between neighbours
+  }
+  EXPECT_GE(low, 0);
+  EXPECT_LE(high, 1);
+  EXPECT_GT(high - low, 0.5);  // it does vary
+  EXPECT_NE(Noise({5.5, 5.5}, 8, 3), Noise({5.5, 5.5}, 8, 4));
 }
 
 TEST(SoftPaint, PaintingOverBlendsColourAndCoverage) {
