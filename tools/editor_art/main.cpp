@@ -1,6 +1,7 @@
-// plorvane_editor_art FOLDER: draws the pictures, sounds and tool-button glyphs the editor
-// carries, into FOLDER: A.JPG (splash), B.JPG (about picture), library/ (sample files) and
-// tool_glyphs.cpp (the glyphs as text pictures).
+// plorvane_editor_art FOLDER: draws the pictures, sound and tool-button glyphs the editor
+// carries, into FOLDER: A.JPG (splash), B.JPG (about picture), library/Chime.wav and
+// tool_glyphs.cpp (the glyphs as text pictures). The library's pictures, icons and cursors come
+// from tools/library_pictures.
 
 #include <cstdio>
 #include <filesystem>
@@ -73,8 +74,6 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folder + "/library", error);
   const bool written = WriteJpeg(folder + "/A.JPG", art::DrawSplash()) &&
                        WriteJpeg(folder + "/B.JPG", art::DrawAboutPicture()) &&
-                       WriteJpeg(folder + "/library/Birthday Balloons.jpg", art::DrawBalloonsCard()) &&
-                       WriteJpeg(folder + "/library/Winter Night.jpg", art::DrawWinterNightCard()) &&
                        WriteBytes(folder + "/library/Chime.wav", art::SynthesizeChime()) &&
                        WriteGlyphSource(folder + "/tool_glyphs.cpp");
   return written ? 0 : 1;

@@ -62,40 +62,6 @@ Bitmap DrawAboutPicture() {
   return b;
 }
 
-Bitmap DrawBalloonsCard() {
-  Bitmap b = Canvas(330, 330);
-  VerticalGradient(b, Rect{0, 0, 330, 330}, Rgb(120, 200, 255), Rgb(230, 245, 255));
-  const struct {
-    int x, y;
-    Colour colour;
-  } balloons[] = {{90, 110, Rgb(235, 60, 80)}, {165, 80, Rgb(255, 200, 40)}, {240, 120, Rgb(80, 120, 230)},
-                  {130, 170, Rgb(60, 190, 110)}, {205, 180, Rgb(230, 100, 200)}};
-  for (const auto& balloon : balloons) {
-    Line(b, {balloon.x, balloon.y + 38}, {165, 300}, Rgb(90, 90, 90));
-    Disc(b, balloon.x, balloon.y, 36, balloon.colour);
-    Disc(b, balloon.x - 12, balloon.y - 14, 8, Mix(balloon.colour, kWhite, 0.6));
-  }
-  Confetti(b, 20, 9, 3);
-  return b;
-}
-
-Bitmap DrawWinterNightCard() {
-  Bitmap b = Canvas(330, 330);
-  VerticalGradient(b, Rect{0, 0, 330, 330}, Rgb(10, 20, 60), Rgb(50, 80, 140));
-  Disc(b, 250, 70, 30, Rgb(250, 250, 220));
-  Disc(b, 262, 62, 26, Rgb(25, 40, 85));
-  const Point hills[] = {{0, 260}, {90, 220}, {190, 250}, {330, 210}, {330, 330}, {0, 330}};
-  Polygon(b, hills, Rgb(235, 240, 250));
-  for (int tree = 0; tree < 4; ++tree) {
-    const int x = 40 + tree * 75;
-    const int base = 270 - tree % 2 * 15;
-    const Point fir[] = {{x, base - 70}, {x + 25, base}, {x - 25, base}};
-    Polygon(b, fir, Rgb(30, 110, 70));
-  }
-  for (int i = 0; i < 40; ++i) Disc(b, (i * 73) % 330, (i * 41) % 200, 1.5 + i % 3, kWhite);
-  return b;
-}
-
 std::vector<std::uint8_t> SynthesizeChime() {
   constexpr int kRate = 22050;
   constexpr int kSamples = kRate * 3 / 2;
