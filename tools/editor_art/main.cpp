@@ -1,5 +1,5 @@
-// plorvane_editor_art FOLDER: draws the pictures, sounds and tool-button glyphs the editor
-// carries, into FOLDER: A.JPG (splash), B.JPG (about picture), library/ (sample files) and
+// plorvane_editor_art FOLDER: draws the pictures and tool-button glyphs the editor
+// carries, into FOLDER: A.JPG (splash), B.JPG (about picture), library/ (sample pictures) and
 // tool_glyphs.cpp (the glyphs as text pictures).
 
 #include <cstdio>
@@ -75,7 +75,6 @@ int main(int argc, char** argv) {
                        WriteJpeg(folder + "/B.JPG", art::DrawAboutPicture()) &&
                        WriteJpeg(folder + "/library/Birthday Balloons.jpg", art::DrawBalloonsCard()) &&
                        WriteJpeg(folder + "/library/Winter Night.jpg", art::DrawWinterNightCard()) &&
-                       WriteBytes(folder + "/library/Chime.wav", art::SynthesizeChime()) &&
                        WriteGlyphSource(folder + "/tool_glyphs.cpp");
   return written ? 0 : 1;
 }

@@ -1,9 +1,6 @@
 #pragma once
-// The pictures and sounds the editor carries: its splash, the about picture every card carries,
-// and the first sample files of the library.
-
-#include <cstdint>
-#include <vector>
+// The pictures the editor carries: its splash, the about picture every card carries, and the
+// first sample pictures of the library.
 
 #include "graphics/bitmap.h"
 
@@ -13,7 +10,5 @@ Bitmap DrawSplash();
 Bitmap DrawAboutPicture();
 Bitmap DrawBalloonsCard();
 Bitmap DrawWinterNightCard();
-// A bell-like chime as a 16-bit mono wave file.
-std::vector<std::uint8_t> SynthesizeChime();
 
 }  // namespace plorvane::art
