@@ -45,7 +45,7 @@ TEST(TuneNotation, MiswrittenBarsAndTokensAreRefused) {
     const char* text;
     const char* why;
   } cases[] = {
-      {"C4q D4q E4q | F4q G4q", "a bar one beat short"},
+      {"C4w | C4q D4q E4q | F4q G4q", "a bar one beat short"},
       {"C4w C4q | C4w", "a pickup longer than a bar"},
       {"C4w | C4w C4e", "a last bar that is too long"},
       {"H4q", "no such letter"},

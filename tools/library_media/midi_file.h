@@ -19,10 +19,10 @@ struct MidiNote {
 };
 
 struct MidiPart {
-  std::string name;
+  std::string name = {};
   std::uint8_t channel = 0;
   std::uint8_t program = 0;  // General MIDI instrument, 0-based
-  std::vector<MidiNote> notes;
+  std::vector<MidiNote> notes = {};
 };
 
 struct MidiSong {
@@ -32,7 +32,7 @@ struct MidiSong {
   int beat_unit = 4;  // a power of two: 4 counts quarters, 8 eighths
   // How long the song lasts in ticks; the tracks end there, or after their last note.
   std::uint32_t length = 0;
-  std::vector<MidiPart> parts;
+  std::vector<MidiPart> parts = {};
 };
 
 std::vector<std::uint8_t> EncodeMidiFile(const MidiSong& song);

@@ -46,24 +46,24 @@ enum class Accompaniment {
 struct Voice {
   std::string_view name;
   GmProgram program = kPiano;
-  std::string_view notes;
+  std::string_view notes = {};
 };
 
 struct Tune {
-  std::string_view name;  // also the file name, without ".mid"
+  std::string_view name = {};  // also the file name, without ".mid"
   int quarters_per_minute = 100;
   int beats_per_bar = 4;
   int beat_unit = 4;
   // The whole tune is played this many times in a row.
   int repeats = 1;
   GmProgram melody_program = kPiano;
-  std::string_view melody;
+  std::string_view melody = {};
   // Chord symbols as long as the melody, or empty.
-  std::string_view chords;
+  std::string_view chords = {};
   Accompaniment accompaniment = Accompaniment::kPulse;
   GmProgram chord_program = kPiano;
   GmProgram bass_program = kAcousticBass;
-  std::vector<Voice> voices;
+  std::vector<Voice> voices = {};
 };
 
 }  // namespace plorvane::library
