@@ -19,8 +19,8 @@ AnimationArt FloatingHearts() {
             const struct {
               double x, offset, size;
               Colour colour;
-            } hearts[] = {{24, 0.0, 26, Rgb(230, 40, 80)}, {62, 0.35, 20, Rgb(255, 110, 160)},
-                          {40, 0.7, 16, Rgb(200, 20, 60)}};
+            } hearts[] = {{28, 0.0, 34, Rgb(230, 40, 80)}, {62, 0.35, 26, Rgb(255, 110, 160)},
+                          {42, 0.7, 22, Rgb(200, 20, 60)}};
             for (const auto& heart : hearts) {
               // Each rises once over the loop, from below the frame to above it.
               const double rise = std::fmod(phase + heart.offset, 1.0);
@@ -78,9 +78,9 @@ AnimationArt Sparkles() {
             const struct {
               double x, y, size, offset;
               Colour colour;
-            } sparkles[] = {{20, 24, 26, 0.0, Rgb(255, 230, 120)}, {70, 18, 20, 0.3, Rgb(255, 255, 255)},
-                            {50, 52, 32, 0.55, Rgb(255, 215, 70)},  {22, 78, 18, 0.8, Rgb(190, 230, 255)},
-                            {80, 74, 24, 0.15, Rgb(255, 190, 230)}, {86, 44, 12, 0.65, Rgb(255, 255, 255)}};
+            } sparkles[] = {{22, 24, 36, 0.0, Rgb(255, 230, 120)}, {72, 20, 28, 0.3, Rgb(255, 255, 255)},
+                            {50, 52, 44, 0.55, Rgb(255, 215, 70)},  {22, 78, 26, 0.8, Rgb(190, 230, 255)},
+                            {78, 76, 34, 0.15, Rgb(255, 190, 230)}, {86, 46, 18, 0.65, Rgb(255, 255, 255)}};
             for (const auto& sparkle : sparkles) {
               const double size = sparkle.size * Pulse(phase + sparkle.offset);
               Twinkle(frame, sparkle.x, sparkle.y, size, sparkle.colour);
