@@ -66,7 +66,7 @@ GroupArt ChristmasEve() {
   return {"Christmas Eve",
           {Banner("Merry Christmas Banner", "MERRY CHRISTMAS!", Rgb(30, 140, 70), kGold), SwingingBell(),
            TwinklingStar(kGold), FallingSnow()},
-          {{3, 0, 100}, {3, 200, 120, 135}, {0, 2, 10}, {1, 60, 110}, {1, 180, 110, 90, true}, {2, 20, 240, 140},
+          {{3, 0, 100}, {3, 200, 120, 135}, {0, 0, 10}, {1, 60, 110}, {1, 180, 110, 90, true}, {2, 20, 240, 140},
            {2, 240, 240}}};
 }
 

@@ -13,7 +13,7 @@ using art::Mix;
 namespace {
 
 constexpr int kCell = 3;       // pixels per grid cell of the letters
-constexpr int kMargin = 26;    // from the ribbon's end to the text
+constexpr int kMargin = 22;    // from the ribbon's end to the text
 constexpr int kWave = 5;       // the highest a column moves up or down
 constexpr int kRibbonPad = 9;  // above and below the text
 
