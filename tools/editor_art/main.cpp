@@ -1,7 +1,6 @@
-// plorvane_editor_art FOLDER: draws the pictures, sound and tool-button glyphs the editor
-// carries, into FOLDER: A.JPG (splash), B.JPG (about picture), library/Chime.wav and
-// tool_glyphs.cpp (the glyphs as text pictures). The library's pictures, icons and cursors come
-// from tools/library_pictures.
+// plorvane_editor_art FOLDER: draws the pictures and tool-button glyphs the editor carries, into
+// FOLDER: A.JPG (splash), B.JPG (about picture) and tool_glyphs.cpp (the glyphs as text
+// pictures). The library's files come from tools/library_pictures and tools/library_media.
 
 #include <cstdio>
 #include <filesystem>
@@ -71,10 +70,9 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   std::error_code error;
-  std::filesystem::create_directories(folder + "/library", error);
+  std::filesystem::create_directories(folder, error);
   const bool written = WriteJpeg(folder + "/A.JPG", art::DrawSplash()) &&
                        WriteJpeg(folder + "/B.JPG", art::DrawAboutPicture()) &&
-                       WriteBytes(folder + "/library/Chime.wav", art::SynthesizeChime()) &&
                        WriteGlyphSource(folder + "/tool_glyphs.cpp");
   return written ? 0 : 1;
 }

@@ -1,8 +1,5 @@
 #include "pictures.h"
 
-#include <cmath>
-#include <numbers>
-
 #include "drawing.h"
 
 namespace plorvane::art {
@@ -60,51 +57,6 @@ Bitmap DrawAboutPicture() {
   Confetti(b, 18, 10, 11);
   DarkenBottom(b, 140, Rgb(5, 20, 40), 0.5);
   return b;
-}
-
-std::vector<std::uint8_t> SynthesizeChime() {
-  constexpr int kRate = 22050;
-  constexpr int kSamples = kRate * 3 / 2;
-  std::vector<std::uint8_t> wave;
-  const auto put32 = [&](std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) wave.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-  };
-  const auto put16 = [&](std::uint16_t value) {
-    wave.push_back(static_cast<std::uint8_t>(value));
-    wave.push_back(static_cast<std::uint8_t>(value >> 8));
-  };
-  const auto tag = [&](const char* text) {
-    for (int i = 0; i < 4; ++i) wave.push_back(static_cast<std::uint8_t>(text[i]));
-  };
-  tag("RIFF");
-  put32(36 + kSamples * 2);
-  tag("WAVE");
-  tag("fmt ");
-  put32(16);
-  put16(1);  // PCM
-  put16(1);  // mono
-  put32(kRate);
-  put32(kRate * 2);
-  put16(2);
-  put16(16);
-  tag("data");
-  put32(kSamples * 2);
-  // Three bell partials struck one after another, each fading away.
-  const double notes[] = {1046.5, 1318.5, 1568.0};
-  for (int n = 0; n < kSamples; ++n) {
-    const double t = static_cast<double>(n) / kRate;
-    double sample = 0;
-    for (int i = 0; i < 3; ++i) {
-      const double start = i * 0.18;
-      if (t < start) continue;
-      const double local = t - start;
-      const double envelope = std::exp(-3.5 * local);
-      sample += envelope * (std::sin(2 * std::numbers::pi * notes[i] * local) +
-                            0.3 * std::sin(2 * std::numbers::pi * notes[i] * 2.76 * local));
-    }
-    put16(static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(sample * 7000))));
-  }
-  return wave;
 }
 
 }  // namespace plorvane::art

@@ -1,9 +1,5 @@
 #pragma once
-// The pictures and sounds the editor carries: its splash, the about picture every card carries,
-// and the library's chime.
-
-#include <cstdint>
-#include <vector>
+// The pictures the editor carries: its splash and the about picture every card carries.
 
 #include "graphics/bitmap.h"
 
@@ -11,7 +7,5 @@ namespace plorvane::art {
 
 Bitmap DrawSplash();
 Bitmap DrawAboutPicture();
-// A bell-like chime as a 16-bit mono wave file.
-std::vector<std::uint8_t> SynthesizeChime();
 
 }  // namespace plorvane::art
