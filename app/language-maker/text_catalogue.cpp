@@ -97,9 +97,13 @@ std::string TemplateTable() {
       "# Language table of Plorvane: write each translation after its \"=\".\n"
       "# A text left without one stays in English. \"&\" marks the shortcut letter;\n"
       "# without one in the translation, the original's letter is marked where it occurs.\n"
+      "# A text in double quotes keeps the blanks at its ends.\n"
       "# Make the language file with: plorvane-language make THIS-FILE.txt\n"
       "@language = \n\n";
-  for (const CatalogueText& text : TextCatalogue()) table += text.shown + " = \n";
+  for (const CatalogueText& text : TextCatalogue()) {
+    const bool quoted = text.shown.front() == ' ' || text.shown.back() == ' ' || text.shown.front() == '"';
+    table += (quoted ? "\"" + text.shown + "\"" : text.shown) + " = \n";
+  }
   return table;
 }
 

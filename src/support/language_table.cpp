@@ -4,6 +4,7 @@
 
 #include "streaming/memory_stream.h"
 #include "support/file_io.h"
+#include "support/text_case.h"
 #include "support/translate.h"
 
 namespace plorvane {
@@ -51,6 +52,12 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
+// A text in double quotes is taken as it is between them, so it may begin or end with blanks.
+std::string_view Unquoted(std::string_view text) {
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return text.substr(1, text.size() - 2);
+  return text;
+}
+
 // The translation without the trailing run that Translate takes from the text asked for.
 std::string TranslationCore(std::string_view translation) {
   std::size_t length = translation.find_last_not_of(" ,.") + 1;
@@ -70,8 +77,8 @@ class TableReader {
     if (!IsUtf8(content)) return Fail("the line is not UTF-8 text");
     const std::size_t equals = content.find('=');
     if (equals == std::string_view::npos) return Fail("no \"=\" between the original and its translation");
-    const std::string_view original = Trimmed(content.substr(0, equals));
-    const std::string_view translation = Trimmed(content.substr(equals + 1));
+    const std::string_view original = Unquoted(Trimmed(content.substr(0, equals)));
+    const std::string_view translation = Unquoted(Trimmed(content.substr(equals + 1)));
     if (original.empty()) return Fail("the original text before \"=\" is empty");
     if (original.front() == '@') return Header(original, translation);
     Item(original, translation);
@@ -95,7 +102,8 @@ class TableReader {
   void Item(std::string_view original, std::string_view translation) {
     const std::string key = LookupKey(original);
     if (key.empty()) return Fail("the original text has nothing to translate");
-    const auto [seen, fresh] = first_line_.emplace(key, number_);
+    // The table finds texts without regard to case, so a second spelling would never be used.
+    const auto [seen, fresh] = first_line_.emplace(ToUpperAscii(key), number_);
     if (!fresh) {
       return Fail("\"" + key + "\" is translated already on line " + std::to_string(seen->second));
     }

@@ -6,6 +6,7 @@
 //   @language = Deutsch          the table's language name (pC)
 //   @note = free text            the table's note
 //   Save &As... = Speichern &unter...
+//   " Vumra Enterprises" = " Vumra Enterprises"   quoted: blanks at either end are kept
 //
 // An original is kept in the form the table looks it up in: without its first "&" and its
 // trailing run of spaces, commas and full stops, which Translate puts back from the text it is

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <sstream>
 
 #include "language/translate_log.h"
 #include "media/splash_texts.h"
@@ -29,7 +30,9 @@ std::string FilledTemplate(std::map<std::string, std::string>& translations) {
   std::istringstream lines(TemplateTable());
   for (std::string line; std::getline(lines, line);) {
     if (line.ends_with(" = ") && !line.starts_with("@")) {
-      const std::string key = LookupKey(line.substr(0, line.size() - 3));
+      std::string original = line.substr(0, line.size() - 3);
+      if (original.front() == '"') original = original.substr(1, original.size() - 2);
+      const std::string key = LookupKey(original);
       translations[key] = "<" + key + ">";
       line += translations[key];
     }
@@ -46,10 +49,11 @@ TEST(TextCatalogueTest, EachTextIsOnceInAFormATableLineCanHold) {
     EXPECT_EQ(LookupKey(text.shown), text.key);
     EXPECT_EQ(text.shown.find('='), std::string::npos) << text.shown;
     EXPECT_NE(text.shown.front(), '#') << text.shown;
+    EXPECT_NE(text.shown.front(), '"') << text.shown;
     EXPECT_NE(text.shown.front(), '@') << text.shown;
   }
   // One from each kind of source: menus, tool bar, filters, errors, player, about screen, tool windows.
-  for (const std::string key : {"Save As", "Select Picture from file", "Enhanced Windows Metafile", "Data corrupt",
+  for (const std::string& key : std::vector<std::string>{"Save As", "Select Picture from file", "Enhanced Windows Metafile", "Data corrupt",
                                 "Send To Start Button", ScrambleText(splash_texts::kVersionLabel, false),
                                 "Scroll Vertically", "Word Wrap", "Font", "Copy as Text", "Paste with Compression"}) {
     EXPECT_EQ(seen.count(key), 1U) << key;
@@ -81,7 +85,7 @@ class LanguageMakerProgramTest : public ::testing::Test {
  protected:
   // Runs the maker with its settings folder in the scratch folder; answers its exit code.
   int Run(const std::string& arguments) {
-    const std::string command = "XDG_CONFIG_HOME='" + folder_.File("config") + "' '" PLORVANE_LANGUAGE_MAKER "' " +
+    const std::string command ="XDG_CONFIG_HOME='" + folder_.File("config") + "' '" PLORVANE_LANGUAGE_MAKER "' " +
                                 arguments + " >'" + folder_.File("out.txt") + "' 2>'" + folder_.File("err.txt") + "'";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -26,13 +26,14 @@ TEST(LanguageTableTest, LinesBecomeItemsInTheFormTranslateLooksUp) {
       "&File = &Datei\n"
       "Out of memory = Zu wenig Speicher\n"
       "Play = \n"
-      "a = b = c\n",
+      "a = b = c\n"
+      "\" Vumra\" = \" Vumra (DE)\"\n",
       table);
   ASSERT_TRUE(result.errors.empty()) << result.errors.front();
   EXPECT_EQ(result.untranslated, 1);
   EXPECT_EQ(table.pC, "Deutsch");
   EXPECT_EQ(table.note, "made by hand");
-  EXPECT_EQ(table.Count(), 5);
+  EXPECT_EQ(table.Count(), 6);
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"Save &As...", "Speichern &als..."},  // the original's letter, and its dots once
       {"&Edit", "&Bearbeiten"},              // the translation's own shortcut, not a second one
@@ -41,6 +42,7 @@ TEST(LanguageTableTest, LinesBecomeItemsInTheFormTranslateLooksUp) {
       {"Out of memory", "Zu wenig Speicher"},
       {"Play", "Play"},  // left in English
       {"a", "b = c"},
+      {" Vumra", " Vumra (DE)"},  // quoted: the blank belongs to the text
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(TranslateWith(table, text), expected) << text;
 }
