@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "card/player_menu_texts.h"
 #include "graphics/bitmap_graphic.h"
 #include "support/limits.h"
 #include "support/messages.h"
@@ -46,7 +47,7 @@ TZarvickV2::TZarvickV2(Platform& platform, CardMode mode, const Picture* picture
   link_label_->OnClick = [this](TSimpleLabel&) { HandleClick(PlayerCommand::kLink); };
   menu_label_ = labels_->NewLabel();
   menu_label_->SetFont(link_font);
-  menu_label_->SetCaption(Translate("menu"));
+  menu_label_->SetCaption(Translate(player_texts::kMenuLabel));
   menu_label_->SetVisible(true);
   menu_label_->OnClick = [this](TSimpleLabel&) { HandleClick(PlayerCommand::kMenu); };
   BuildPlayerMenu();
@@ -80,7 +81,7 @@ TZarvickV2::~TZarvickV2() {
   animations_->OnPaint = nullptr;
 }
 
-void TZarvickV2::ShowError() { platform_.dialogs().ErrorBox(Translate("Error"), Translate(last_error_)); }
+void TZarvickV2::ShowError() { platform_.dialogs().ErrorBox(Translate(player_texts::kErrorCaption), Translate(last_error_)); }
 
 bool TZarvickV2::NewCard(const Picture* picture) {
   if (!picture) {

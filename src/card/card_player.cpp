@@ -4,6 +4,7 @@
 #include "card/card.h"
 #include "card/card_link.h"
 #include "card/desktop_entry.h"
+#include "card/player_menu_texts.h"
 #include "platform/busy_cursor.h"
 #include "support/file_io.h"
 #include "support/messages.h"
@@ -30,15 +31,15 @@ void TZarvickV2::BuildPlayerMenu() {
   const auto item = [this](std::string_view caption, PlayerCommand command) {
     return player_menu_.AddItem(Translate(caption), [this, command] { HandleClick(command); });
   };
-  menu_items_.play = item("Play", PlayerCommand::kPlay);
-  menu_items_.stop = item("Stop", PlayerCommand::kStop);
+  menu_items_.play = item(player_texts::kPlay, PlayerCommand::kPlay);
+  menu_items_.stop = item(player_texts::kStop, PlayerCommand::kStop);
   player_menu_.AddSeparator();
-  item("About", PlayerCommand::kAbout);  // always enabled
-  menu_items_.edit = item("Edit", PlayerCommand::kEdit);
-  menu_items_.send_to_desktop = item("Send To Desktop...", PlayerCommand::kSendToDesktop);
-  menu_items_.send_to_start = item("Send To Start Button...", PlayerCommand::kSendToStartButton);
+  item(player_texts::kAbout, PlayerCommand::kAbout);  // always enabled
+  menu_items_.edit = item(player_texts::kEdit, PlayerCommand::kEdit);
+  menu_items_.send_to_desktop = item(player_texts::kSendToDesktop, PlayerCommand::kSendToDesktop);
+  menu_items_.send_to_start = item(player_texts::kSendToStartButton, PlayerCommand::kSendToStartButton);
   player_menu_.AddSeparator();
-  menu_items_.exit = item("Exit", PlayerCommand::kExit);
+  menu_items_.exit = item(player_texts::kExit, PlayerCommand::kExit);
 }
 
 bool TZarvickV2::StartPlayer(const std::string& own_executable) {
@@ -121,7 +122,7 @@ void TZarvickV2::ExitPlayer() {
 std::optional<std::string> TZarvickV2::SendTo(const std::string& folder) {
   FileDialogRequest request;
   request.kind = FileDialogKind::kSave;
-  request.filter = Translate("Zarvicks") + " (*.exe)|*.exe";
+  request.filter = Translate(player_texts::kCardsFilter) + " (*.exe)|*.exe";
   request.default_extension = "EXE";
   request.options = {.overwrite_prompt = true, .hide_read_only = true, .path_must_exist = true};
   request.initial_folder = folder;

@@ -9,16 +9,28 @@ namespace plorvane {
 
 const std::array<CompanionTool, kCompanionToolCount>& CompanionTools() {
   static constexpr std::array<CompanionTool, kCompanionToolCount> kTools = {{
-      {"t1", "&Picture Trimmer", "Picture Trimmer", "Trimmer", "Trimmer/PicTrim"},
-      {"t2", "&Sound Recorder", "Sound Recorder", "Recorder", "Recorder/SndRec"},
-      {"t3", "&Animation Painter", "Animation Painter", "Painter", "Painter/AniPaint"},
-      {"t4", "&Cursor Maker", "Cursor Maker", "", "Cursors/CurMake"},
-      {"t5", "&Icon Maker", "Icon Maker", "", "Icons/IcoMake"},
-      {"t6", "Screen Ca&pture", "Screen Capture", "Capture", "Capture/ScrCap"},
-      {"t7", "Colour &Mixer", "Colour Mixer", "Mixer", "Mixer/ColMix"},
-      {"t8", "Card &Mailer", "Card Mailer", "Mailer", "Mailer/CardMail"},
+      {"t1", "&Print Companion", kPrintCompanionTool, "Print", "Print/plorvane-print"},
+      {"t2", "&Language File Maker", kLanguageMakerTool, "Language", "Language/plorvane-language"},
+      {"t3", "Card &Information", "Card Information", "Info", "Information/plorvane-info"},
+      {"t4", "&Animated Picture Export", "Animated Picture Export", "Animated", "Animated/plorvane-animated"},
+      {"t5", "&Web Page Export", "Web Page Export", "Web", "Web/plorvane-web"},
+      {"t6", "Card &Batch Converter", "Card Batch Converter", "Batch", "Batch/plorvane-batch"},
+      {"t7", "&Sound Trimmer", "Sound Trimmer", "Trimmer", "Trimmer/plorvane-trim"},
+      {"t8", "Scree&n Saver Maker", "Screen Saver Maker", "Saver", "Saver/plorvane-saver"},
   }};
   return kTools;
+}
+
+std::string ToolFileName(const CompanionTool& tool) {
+  const std::string_view path = tool.relative_path;
+  return std::string(path.substr(path.rfind('/') + 1)) + ".exe";
+}
+
+const CompanionTool* ToolOfFile(std::string_view file_name) {
+  for (const CompanionTool& tool : CompanionTools()) {
+    if (EqualsIgnoringCase(ToolFileName(tool), file_name)) return &tool;
+  }
+  return nullptr;
 }
 
 ToolLocation ToolPath(std::string_view tool_name) {

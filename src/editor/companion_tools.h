@@ -19,10 +19,19 @@ struct CompanionTool {
 inline constexpr int kCompanionToolCount = 8;
 const std::array<CompanionTool, kCompanionToolCount>& CompanionTools();
 
+// The names of the two companions this editor brings along in its critical carrier.
+inline constexpr std::string_view kPrintCompanionTool = "Print Companion";
+inline constexpr std::string_view kLanguageMakerTool = "Language File Maker";
+
 struct ToolLocation {
   std::string path;  // empty for an unknown name
   bool found = false;
 };
+
+// The program's file name as installed: the last part of its relative path and ".exe".
+std::string ToolFileName(const CompanionTool& tool);
+// The tool whose installed file name is `file_name` (compared without regard to case), or null.
+const CompanionTool* ToolOfFile(std::string_view file_name);
 
 // The program of that name (compared without regard to case, short names too): the maker's
 // folder, the tool's relative path and ".exe"; found when a file is there.

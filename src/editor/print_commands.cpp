@@ -4,8 +4,7 @@
 
 #include "card/card.h"
 #include "clipboard/card_clipboard.h"
-#include "editor/support_files.h"
-#include "support/paths.h"
+#include "editor/companion_tools.h"
 
 namespace plorvane {
 namespace {
@@ -18,7 +17,7 @@ void RunPrint(FormServices& form, const std::function<bool(TZarvickClipboard&)>&
 
 }  // namespace
 
-std::string PrintCompanionProgram() { return Paths().MenuFolder("Fennick", false) + std::string(kPrintCompanionItem); }
+std::string PrintCompanionProgram() { return ToolPath(kPrintCompanionTool).path; }
 
 void RegisterPrintCommands(CommandSet& commands, FormServices& form, DialogSpecs& specs) {
   commands.Register("Print1", [&form] {

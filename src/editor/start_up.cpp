@@ -94,7 +94,7 @@ bool TForm1::Impl::ExtractCriticalParts() {
   };
   target.about_picture = [this](const Picture& picture) { card_->SetAboutPicture(picture); };
   target.player_image = [this](std::vector<std::uint8_t> image) { card_->SetPlayerStub(std::move(image)); };
-  target.companion_folder = Paths().MenuFolder("Fennick", true);
+  target.companion_base = Paths().MenuFolder("", true);
   error_text_ = "Out of memory";
   return Extract_criFiles(carriers_.critical, target, error_text_);
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <utility>
 
+#include "editor/companion_tools.h"
 #include "graphics/jpeg_graphic.h"
 #include "streaming/memory_stream.h"
 #include "support/carrier_bitmap.h"
@@ -46,7 +47,7 @@ class CriticalExtraction {
     if (name == "A.JPG") return Picture(item, target_.splash_picture);
     if (name == "B.JPG") return Picture(item, target_.about_picture);
     if (name == "A.EXE") return PlayerImage(item);
-    if (name == ToUpperAscii(kPrintCompanionItem)) return Companion(item);
+    if (const CompanionTool* tool = ToolOfFile(item.pName)) return Companion(item, *tool);
     return true;
   }
 
@@ -81,11 +82,10 @@ class CriticalExtraction {
   }
 
   // Written only when no file of that name is there, so a companion the user replaced stays.
-  bool Companion(const TBoxItem& item) {
-    if (target_.companion_folder.empty()) return true;
-    const std::string folder = TPaths::WithBackslash(target_.companion_folder);
-    ForceFolders(folder);
-    const std::string file = folder + std::string(kPrintCompanionItem);
+  bool Companion(const TBoxItem& item, const CompanionTool& tool) {
+    if (target_.companion_base.empty()) return true;
+    const std::string file = TPaths::WithBackslash(target_.companion_base) + std::string(tool.relative_path) + ".exe";
+    ForceFolders(file.substr(0, file.rfind('/') + 1));
     const bool existed = FileExists(file);
     if (!box_.ExtractToFile(&item, file, false)) {
       error_text_ = box_.LastError();

@@ -13,17 +13,15 @@
 
 namespace plorvane {
 
-// The item of the critical carrier that holds the print companion program. It is written to
-// the companion folder under this same name, and only when no file of that name is there yet.
-inline constexpr std::string_view kPrintCompanionItem = "plorvane-print";
-
 // Where the items of the critical carrier go. A callback left empty skips its item.
 struct CriticalPartsTarget {
   std::function<void(const Picture&)> splash_picture;  // "A.JPG"
   std::function<void(const Picture&)> about_picture;   // "B.JPG"
   std::function<void(std::vector<std::uint8_t>)> player_image;  // "A.EXE"
-  // The folder ("Fennick" of the maker's menu tree) the print companion item is written to.
-  std::string companion_folder;
+  // The maker's folder of the menu tree. An item named as the installed file of a Tools-menu
+  // companion (ToolFileName) is written to that tool's place below it, only when no file is
+  // there yet, and made startable.
+  std::string companion_base;
 };
 
 // Hands every known item of the critical carrier to its target, in archive order (names

@@ -40,6 +40,20 @@ constexpr std::array<ToolButtonRow, TForm1::kToolButtonCount> kRows = {{
     {{"Help"}, "OnlineHelp1"},
 }};
 
+}  // namespace
+
+std::vector<std::string_view> ToolBarHintLines() {
+  std::vector<std::string_view> lines;
+  for (const ToolButtonRow& row : kRows) {
+    for (const std::string_view line : row.hint) {
+      if (!line.empty()) lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
+namespace {
+
 std::string Hint(const ToolButtonRow& row) {
   std::string hint = Translate(row.hint[0]);
   for (std::size_t line = 1; line < row.hint.size(); ++line) {

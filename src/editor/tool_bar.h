@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "editor/main_form.h"
 
@@ -21,6 +22,8 @@ std::string_view ToolButtonCommand(int tag);
 std::string ToolButtonHint(int tag);
 // The hint with one more "* " line after it (none when `line` is empty).
 std::string HintWithLine(std::string hint, const std::string& line);
+// Every line of every button's hint, as written before translation.
+std::vector<std::string_view> ToolBarHintLines();
 
 // The buttons in order with their place, translated hints, glyphs and cursors; all enabled and
 // up.

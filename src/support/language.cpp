@@ -29,6 +29,11 @@ constexpr auto kRetryWait = std::chrono::milliseconds(20);
 
 constexpr std::string_view kLanguageFileName = "language.llf";
 
+// Keys are printable text; a key that is not was not written with these key-keys.
+bool IsKey(std::string_view key) {
+  return !key.empty() && std::all_of(key.begin(), key.end(), [](char c) { return c >= ' ' && c <= '~'; });
+}
+
 }  // namespace
 
 const PublishedProperties<TLI>& TLI::Published() {
@@ -105,15 +110,19 @@ bool TLanguage::LoadFromFile(const std::string& path, std::int64_t position) {
   last_error_ = msg::kUnsupportedFormat;
   Reset();
   MemoryStream stream(std::move(bytes));
-  if (!stream.Seek(std::max<std::int64_t>(position, 0)) || !ReadObject(stream, *this)) {
+  // Keys read with other key-keys come out as bytes no key has: the items would be noise.
+  if (!stream.Seek(std::max<std::int64_t>(position, 0)) || !ReadObject(stream, *this) || !IsKey(key_a_) ||
+      !IsKey(key_b_)) {
     Reset();
     return false;
   }
   return true;
 }
 
+std::string LanguageFilePath() { return Paths().SettingsFolder("Settings") + std::string(kLanguageFileName); }
+
 bool TLanguage::LoadLanguageFile() {
-  const std::string path = Paths().SettingsFolder("Settings") + std::string(kLanguageFileName);
+  const std::string path = LanguageFilePath();
   if (::access(path.c_str(), F_OK) != 0) {
     Reset();
     return true;

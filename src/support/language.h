@@ -22,6 +22,9 @@ class TLI {
   std::string Y;
 };
 
+// The settings folder's language file, which the shared table loads.
+std::string LanguageFilePath();
+
 class TLanguage {
  public:
   static constexpr std::string_view kClassName = "TLanguage";

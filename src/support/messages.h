@@ -2,6 +2,7 @@
 // The error texts every operation leaves in its LastError. They are shown to the user through
 // the translation lookup, so they are used exactly as written here.
 
+#include <array>
 #include <string_view>
 
 namespace plorvane::msg {
@@ -25,5 +26,11 @@ inline constexpr std::string_view kLocked = "Locked";
 inline constexpr std::string_view kUnsupportedEncoding = "Unsupported encoding";
 inline constexpr std::string_view kMoreFramesThanColumns = "More frames than the image has pixel columns";
 inline constexpr std::string_view kProgramExists = "A program exists with that name\rUse another";
+
+// Every text above, for the template of texts that language tables translate.
+inline constexpr std::array kAllMessages = {
+    kOutOfMemory, kOutOfMemoryWritingText, kFileNotFound, kFileInUse, kOutOfDiskSpace, kUnknownFormat,
+    kUnsupportedFormat, kDataCorrupt, kTaskFailed, kTaskCancelled, kUnexpectedError, kIndexOutOfRange,
+    kEmpty, kCapacityReached, kLocked, kUnsupportedEncoding, kMoreFramesThanColumns, kProgramExists};
 
 }  // namespace plorvane::msg

@@ -1,8 +1,10 @@
 #include "support/translate.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <memory>
-#include <optional>
-#include <vector>
 
 #include "support/language.h"
 #include "support/text_case.h"
@@ -10,8 +12,44 @@
 namespace plorvane {
 namespace {
 
-// Lines split at CR LF, CR or LF; a break at the very end starts no further line.
-std::vector<std::string_view> SplitLines(std::string_view text) {
+std::string TranslateLine(const TLanguage& table, std::string_view line) {
+  CaptionParts parts = SplitCaption(line);
+  if (!table.Lookup(parts.core)) return std::string(line);
+
+  std::string& core = parts.core;
+  // A translation may choose its own shortcut; it keeps it only where the text had one.
+  if (const auto own = core.find('&'); own != std::string::npos) {
+    if (!parts.shortcut) core.erase(own, 1);
+  } else if (parts.shortcut) {
+    const char letter = ToUpperAscii(*parts.shortcut);
+    for (std::size_t i = 0; i < core.size(); ++i) {
+      if (ToUpperAscii(core[i]) == letter) {
+        core.insert(i, 1, '&');
+        break;
+      }
+    }
+  }
+  return core + std::string(parts.tail);
+}
+
+// The texts asked for, for the check that the template of texts misses none. Plain POSIX
+// writes keep the player image small; one write per line keeps concurrent writers apart.
+void LogAsked(std::string_view text) {
+  const char* const log_path = std::getenv("PLORVANE_TRANSLATE_LOG");
+  if (log_path == nullptr || *log_path == '\0') return;
+  const int file = ::open(log_path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  if (file < 0) return;
+  for (const std::string_view line : SplitAtLineBreaks(text)) {
+    std::string record(line);
+    record += '\n';
+    if (::write(file, record.data(), record.size()) < 0) break;
+  }
+  ::close(file);
+}
+
+}  // namespace
+
+std::vector<std::string_view> SplitAtLineBreaks(std::string_view text) {
   std::vector<std::string_view> lines;
   std::size_t start = 0;
   while (start < text.size()) {
@@ -26,32 +64,16 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   return lines;
 }
 
-std::string TranslateLine(const TLanguage& table, std::string_view line) {
+CaptionParts SplitCaption(std::string_view line) {
   std::size_t core_length = line.find_last_not_of(" ,.") + 1;  // npos + 1 == 0
   if (core_length == 0) core_length = line.size();  // only such characters: all core
-  std::string core(line.substr(0, core_length));
-  const std::string_view tail = line.substr(core_length);
-
-  std::optional<char> shortcut;
-  if (const auto amp = core.find('&'); amp != std::string::npos) {
-    if (amp + 1 < core.size()) shortcut = core[amp + 1];
-    core.erase(amp, 1);
+  CaptionParts parts{std::string(line.substr(0, core_length)), line.substr(core_length), std::nullopt};
+  if (const auto amp = parts.core.find('&'); amp != std::string::npos) {
+    if (amp + 1 < parts.core.size()) parts.shortcut = parts.core[amp + 1];
+    parts.core.erase(amp, 1);
   }
-  if (!table.Lookup(core)) return std::string(line);
-
-  if (shortcut) {
-    const char letter = ToUpperAscii(*shortcut);
-    for (std::size_t i = 0; i < core.size(); ++i) {
-      if (ToUpperAscii(core[i]) == letter) {
-        core.insert(i, 1, '&');
-        break;
-      }
-    }
-  }
-  return core + std::string(tail);
+  return parts;
 }
-
-}  // namespace
 
 TLanguage& Language() {
   static const std::unique_ptr<TLanguage> table = [] {
@@ -66,7 +88,7 @@ std::string TranslateWith(const TLanguage& table, std::string_view text) {
   if (table.Count() == 0) return std::string(text);  // English: nothing to look up
   std::string result;
   bool first = true;
-  for (const std::string_view line : SplitLines(text)) {
+  for (const std::string_view line : SplitAtLineBreaks(text)) {
     if (!first) result += "\r\n";
     first = false;
     result += TranslateLine(table, line);
@@ -74,6 +96,9 @@ std::string TranslateWith(const TLanguage& table, std::string_view text) {
   return result;
 }
 
-std::string Translate(std::string_view text) { return TranslateWith(Language(), text); }
+std::string Translate(std::string_view text) {
+  LogAsked(text);
+  return TranslateWith(Language(), text);
+}
 
 }  // namespace plorvane

@@ -345,7 +345,7 @@ class CompanionExtractionTest : public EditorFixture {
 TEST_F(CompanionExtractionTest, TheEditorWritesTheCompanionWherePrintFindsItAsAProgramThatRuns) {
   Start();
   if (HasFatalFailure()) return;
-  const std::string companion = folder_.File("home/data/Vumra Enterprises/Fennick/plorvane-print");
+  const std::string companion = folder_.File("home/data/Vumra Enterprises/Print/plorvane-print.exe");
   struct stat info {};
   ASSERT_EQ(::stat(companion.c_str(), &info), 0) << "no companion at " << companion;
   EXPECT_EQ(info.st_mode & 0111, 0111U) << "the companion is not startable";

@@ -18,6 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::NamedContent;
 
+constexpr std::string_view kPrintItem = "plorvane-print.exe";
+
 std::string JpegOf(int width, int height) {
   Bitmap bitmap;
   EXPECT_TRUE(bitmap.Resize(width, height, MakeColour(200, 30, 90)));
@@ -38,17 +40,18 @@ struct Received {
   int about_width = 0;
   std::vector<std::uint8_t> player;
 
-  CriticalPartsTarget Target(const std::string& companion_folder) {
+  CriticalPartsTarget Target(const std::string& companion_base) {
     return {[this](const Picture& p) { calls.push_back("splash"); splash_width = p.graphic()->Width(); },
             [this](const Picture& p) { calls.push_back("about"); about_width = p.graphic()->Width(); },
             [this](std::vector<std::uint8_t> image) { calls.push_back("player"); player = std::move(image); },
-            companion_folder};
+            companion_base};
   }
 };
 
 class CriticalFilesTest : public ::testing::Test {
  protected:
-  [[nodiscard]] std::string Companion() const { return folder_.File("Fennick/") + std::string(kPrintCompanionItem); }
+  // Where the print companion's item goes below the maker's folder.
+  [[nodiscard]] std::string Companion() const { return folder_.File("Print/plorvane-print.exe"); }
 
   test::ScratchFolder folder_;
   Received received_;
@@ -60,8 +63,8 @@ TEST_F(CriticalFilesTest, EachItemGoesToItsTargetInArchiveOrderWhateverItsCase) 
                                         {"Read.Me", "skipped"},
                                         {"A.Exe", "\x7F" "ELF player"},
                                         {"a.JPG", JpegOf(40, 20)},
-                                        {std::string(kPrintCompanionItem), "companion program"}};
-  ASSERT_TRUE(Extract_criFiles(test::CarrierOf(items), received_.Target(folder_.File("Fennick")), error_)) << error_;
+                                        {std::string(kPrintItem), "companion program"}};
+  ASSERT_TRUE(Extract_criFiles(test::CarrierOf(items), received_.Target(folder_.path()), error_)) << error_;
   EXPECT_EQ(received_.calls, (std::vector<std::string>{"about", "player", "splash"}));
   EXPECT_EQ(received_.about_width, 30);
   EXPECT_EQ(received_.splash_width, 40);
@@ -73,10 +76,10 @@ TEST_F(CriticalFilesTest, EachItemGoesToItsTargetInArchiveOrderWhateverItsCase) 
 }
 
 TEST_F(CriticalFilesTest, AnExistingCompanionIsLeftAsItIs) {
-  fs::create_directories(folder_.File("Fennick"));
-  folder_.Write("Fennick/" + std::string(kPrintCompanionItem), "the user's own build");
-  ASSERT_TRUE(Extract_criFiles(test::CarrierOf({{std::string(kPrintCompanionItem), "new"}}),
-                               received_.Target(folder_.File("Fennick")), error_));
+  fs::create_directories(folder_.File("Print"));
+  folder_.Write("Print/plorvane-print.exe", "the user's own build");
+  ASSERT_TRUE(Extract_criFiles(test::CarrierOf({{std::string(kPrintItem), "new"}}),
+                               received_.Target(folder_.path()), error_));
   EXPECT_EQ(FileText(Companion()), "the user's own build");
 }
 
@@ -95,16 +98,16 @@ TEST_F(CriticalFilesTest, AnItemThatCannotBeUsedEndsTheExtractionWithTheArchives
   for (const auto& c : cases) {
     Received received;
     std::string error;
-    EXPECT_FALSE(Extract_criFiles(c.carrier, received.Target(folder_.File("Fennick")), error));
+    EXPECT_FALSE(Extract_criFiles(c.carrier, received.Target(folder_.path()), error));
     EXPECT_EQ(error, c.error);
     EXPECT_EQ(received.calls, c.calls);
   }
 }
 
 TEST_F(CriticalFilesTest, ACompanionThatCannotBeWrittenFails) {
-  folder_.Write("Fennick", "a file where the folder belongs");
-  EXPECT_FALSE(Extract_criFiles(test::CarrierOf({{std::string(kPrintCompanionItem), "companion"}}),
-                                received_.Target(folder_.File("Fennick")), error_));
+  folder_.Write("Print", "a file where the folder belongs");
+  EXPECT_FALSE(Extract_criFiles(test::CarrierOf({{std::string(kPrintItem), "companion"}}),
+                                received_.Target(folder_.path()), error_));
   EXPECT_FALSE(error_.empty());
   EXPECT_NE(error_, msg::kOutOfMemory);
 }
@@ -112,7 +115,7 @@ TEST_F(CriticalFilesTest, ACompanionThatCannotBeWrittenFails) {
 TEST_F(CriticalFilesTest, ACarrierWithoutAnArchiveHoldsNothingToExtract) {
   std::vector<std::uint8_t> wiped = test::CarrierOf({{"A.EXE", "player"}});
   std::fill(wiped.begin() + 154, wiped.end(), 0);
-  EXPECT_TRUE(Extract_criFiles(wiped, received_.Target(folder_.File("Fennick")), error_));
+  EXPECT_TRUE(Extract_criFiles(wiped, received_.Target(folder_.path()), error_));
   EXPECT_TRUE(received_.calls.empty());
 }
 

@@ -10,6 +10,7 @@
 #include "streaming/record_writer.h"
 #include "support/language.h"
 #include "support/messages.h"
+#include "support/scramble.h"
 #include "support/translate.h"
 #include "scratch_folder.h"
 
@@ -163,6 +164,74 @@ TEST_F(LanguageFileTest, LanguageFileOfTheSettingsFolderIsOptional) {
   std::filesystem::copy_file(Save(French()), settings / "language.llf");
   ASSERT_TRUE(table.LoadLanguageFile()) << table.LastError();
   EXPECT_EQ(table.Count(), 5);
+}
+
+// A language file whose keys were scrambled with key-keys of another build.
+std::string OtherKeysFile() {
+  constexpr std::string_view kKeyA = "another key a of some other build 0123456789 abcdefgh";
+  constexpr std::string_view kKeyB = "another key b of some other build 0123456789 abcdef";
+  MemoryStream block;
+  TLI item;
+  item.X = Scramble("File", kKeyA, 0);
+  item.Y = Scramble("Datei", kKeyB, 0);
+  EXPECT_TRUE(WriteObject(block, item));
+  MemoryStream file;
+  RecordWriter writer(file);
+  writer.BeginRecord("TLanguage");
+  writer.String("pC", "Deutsch");
+  writer.String("pA", Scramble(kKeyA, "other key-key a", 1));
+  writer.String("pB", Scramble(kKeyB, "other key-key b", 1));
+  writer.String("pI", block.AsString());
+  writer.EndRecord();
+  return file.AsString();
+}
+
+TEST_F(LanguageFileTest, AFileWrittenWithOtherKeysLeavesAnEmptyEnglishTable) {
+  const auto path = folder_ / "other.llf";
+  std::ofstream(path, std::ios::binary) << OtherKeysFile();
+  TLanguage back = French();
+  EXPECT_FALSE(back.LoadFromFile(path, 0));
+  EXPECT_EQ(back.LastError(), msg::kUnsupportedFormat);
+  EXPECT_EQ(back.Count(), 0);
+  EXPECT_EQ(back.pC, "English");
+}
+
+// Translate's shared table is loaded once per process, so each file is tried in a process of
+// its own: the child exits 0 when "&File" came back as `expected`.
+class TranslateLanguageFileTest : public LanguageFileTest {
+ protected:
+  void SetUp() override {
+    LanguageFileTest::SetUp();
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    settings_ = folder_ / "Vumra Enterprises" / "Settings";
+    std::filesystem::create_directories(settings_);
+  }
+  void Install(const std::string& bytes) {
+    std::ofstream(settings_ / "language.llf", std::ios::binary) << bytes;
+  }
+  static void ExpectFile(const std::string& expected) {
+    std::exit(Translate("&File") == expected ? 0 : 1);
+  }
+
+  std::filesystem::path settings_;
+};
+
+TEST_F(TranslateLanguageFileTest, AGoodFileTranslates) {
+  MemoryStream stream;
+  ASSERT_TRUE(French().SaveToStream(stream));
+  Install(stream.AsString());
+  EXPECT_EXIT(ExpectFile("&Fichier"), ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(TranslateLanguageFileTest, ADamagedFileOrOneWithOtherKeysLeavesTheProgramInEnglish) {
+  MemoryStream stream;
+  ASSERT_TRUE(French().SaveToStream(stream));
+  const std::string good = stream.AsString();
+  for (const std::string& bytes : {good.substr(0, good.size() - 7), good.substr(0, 40), OtherKeysFile(),
+                                   std::string("not a language file at all")}) {
+    Install(bytes);
+    EXPECT_EXIT(ExpectFile("&File"), ::testing::ExitedWithCode(0), "") << bytes.size() << " bytes";
+  }
 }
 
 }  // namespace
