@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "streaming/record_reader.h"
 #include "support/file_io.h"
 #include "support/limits.h"
 #include "support/paths.h"
@@ -40,6 +41,13 @@ bool TComponentIO::FileToStream(const std::string& file_name, MemoryStream& stre
 
 std::string TComponentIO::SettingsFile(const std::string& file_name) {
   return Paths().SettingsFolder("Settings") + file_name;
+}
+
+bool TComponentIO::RecordOfClass(MemoryStream& stream, std::string_view class_name) {
+  RecordReader reader(stream);
+  const auto head = reader.ReadHead();
+  const bool named = head && head->class_name == class_name;
+  return stream.Seek(0) && named;
 }
 
 TComponentIO& ComponentIO() {

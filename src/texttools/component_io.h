@@ -99,9 +99,22 @@ class TComponentIO {
   bool SaveSettings(const T& component, const std::string& file_name, std::string& error) {
     return SaveComponent(component, SettingsFile(file_name), error);
   }
+  // A settings file is read only when this class wrote it: the tool windows' records share
+  // entry names (pLeft, pTop, pVisible ...), so another window's file would otherwise read as
+  // this one's. "Unknown format" when another class wrote it.
   template <class T>
   bool LoadSettings(T& component, const std::string& file_name, std::string& error) {
-    return LoadComponent(component, SettingsFile(file_name), error);
+    try {
+      MemoryStream stream;
+      if (!FileToStream(SettingsFile(file_name), stream, error)) return false;
+      if (!RecordOfClass(stream, T::kClassName)) {
+        Step(msg::kUnknownFormat, error);
+        return false;
+      }
+      return StreamToComponent(stream, component, error);
+    } catch (...) {
+      return false;
+    }
   }
 
   [[nodiscard]] const std::string& LastError() const { return last_error_; }
@@ -113,6 +126,8 @@ class TComponentIO {
   }
 
   static std::string SettingsFile(const std::string& file_name);
+  // Whether the record at the stream's start names `class_name`; the stream is back at its start.
+  static bool RecordOfClass(MemoryStream& stream, std::string_view class_name);
 
   template <class T>
   static bool ReadInto(MemoryStream& stream, T& component) {

@@ -1,26 +1,9 @@
 #include "texttools/text_insert_settings.h"
 
-#include "streaming/memory_stream.h"
-#include "streaming/record_reader.h"
-#include "support/messages.h"
-#include "support/paths.h"
 #include "texttools/component_io.h"
 #include "texttools/font_properties.h"
 
 namespace plorvane {
-namespace {
-
-std::string SettingsFile() { return Paths().SettingsFolder("Settings") + std::string(TextInsertSettings::kFileName); }
-
-bool WrittenByThisClass(MemoryStream& stream) {
-  RecordReader reader(stream);
-  const auto head = reader.ReadHead();
-  const bool ours = head && head->class_name == TextInsertSettings::kClassName;
-  return stream.Seek(0) && ours;
-}
-
-}  // namespace
-
 const PublishedProperties<TextInsertSettings>& TextInsertSettings::Published() {
   using S = TextInsertSettings;
   static const auto properties = [] {
@@ -47,14 +30,7 @@ bool SaveTextInsertSettings(const TextInsertSettings& settings, std::string& err
 }
 
 bool LoadTextInsertSettings(TextInsertSettings& settings, std::string& error) {
-  TComponentIO& io = ComponentIO();
-  MemoryStream stream;
-  if (!io.FileToStream(SettingsFile(), stream, error)) return false;
-  if (!WrittenByThisClass(stream)) {
-    error = msg::kUnknownFormat;
-    return false;
-  }
-  return io.StreamToComponent(stream, settings, error);
+  return ComponentIO().LoadSettings(settings, std::string(TextInsertSettings::kFileName), error);
 }
 
 }  // namespace plorvane

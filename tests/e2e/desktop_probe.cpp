@@ -73,6 +73,14 @@ std::optional<pid_t> WindowPid(WindowId window) {
 
 void Raise(WindowId window) { Xdotool("windowraise " + std::to_string(window)); }
 
+void MoveWindow(WindowId window, int left, int top) {
+  Xdotool("windowmove " + std::to_string(window) + " " + std::to_string(left) + " " + std::to_string(top));
+}
+
+void ResizeWindow(WindowId window, int width, int height) {
+  Xdotool("windowsize " + std::to_string(window) + " " + std::to_string(width) + " " + std::to_string(height));
+}
+
 std::optional<Rect> Geometry(WindowId window) {
   const auto output = RunCommand("xdotool getwindowgeometry --shell " + std::to_string(window));
   if (!output) return std::nullopt;

@@ -31,6 +31,10 @@ std::string TitlePattern(const std::string& title);
 std::optional<pid_t> WindowPid(WindowId window);
 // Puts the window above the others.
 void Raise(WindowId window);
+// Moves or resizes the window as a user's window manager would; without one the window stays
+// where it is put.
+void MoveWindow(WindowId window, int left, int top);
+void ResizeWindow(WindowId window, int width, int height);
 // The window's place and size on the screen.
 std::optional<Rect> Geometry(WindowId window);
 // The screen's pixels in `area`.

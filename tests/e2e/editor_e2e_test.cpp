@@ -68,16 +68,7 @@ class EditorTest : public EditorFixture {
     return folder_.File("home/data/Vumra Enterprises/Zarvicks/" + name);
   }
 
-  // Types the path into the file dialog that the last command opened and accepts it.
-  void ChooseFile(const std::string& path) {
-    const auto dialog = editor_->WaitForDialog();
-    ASSERT_TRUE(dialog.has_value()) << "no file dialog";
-    Focus(*dialog);
-    PressKey("ctrl+a");
-    Type(path);
-    PressKey("Return");
-    ASSERT_TRUE(editor_->WaitForDialogGone(*dialog)) << "the file dialog stayed";
-  }
+  void ChooseFile(const std::string& path) const { editor_->ChooseFile(path); }
 
   static bool IsCardFile(const std::vector<std::uint8_t>& bytes) { return bytes.size() > kCardStreamOffset; }
 

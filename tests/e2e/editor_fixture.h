@@ -33,6 +33,12 @@ inline std::string WindowName(WindowId window) {
   return name;
 }
 
+// The editor's three tool windows by their titles, which tell them from the strip, the card and
+// the dialogs.
+inline bool IsToolWindowName(const std::string& name) {
+  return name == "Animation" || name == "Insert Symbol" || name.starts_with("Insert Text - ");
+}
+
 // A tool button's left edge in the tool bar: 25 pixels wide from left 1, a gap of 10 before
 // buttons 5, 7, 13, 16 and 20.
 inline int ToolButtonLeft(int tag) {
@@ -59,12 +65,13 @@ class RunningEditor : public ChildProcess {
     });
     if (!strip) return false;
     strip_ = *strip;
+    // Tool windows that their settings show at start may come before the card or after it.
     const auto card = WaitFor([&]() -> std::optional<WindowId> {
-      const auto windows = VisibleWindows(pid());
-      for (const WindowId window : windows) {
-        if (window != strip_ && windows.size() == 2) return window;
+      std::vector<WindowId> others;
+      for (const WindowId window : VisibleWindows(pid())) {
+        if (window != strip_ && !IsToolWindowName(WindowName(window))) others.push_back(window);
       }
-      return std::nullopt;
+      return others.size() == 1 ? std::optional(others[0]) : std::nullopt;
     });
     if (!card) return false;
     card_ = *card;
@@ -105,6 +112,40 @@ class RunningEditor : public ChildProcess {
     PressKey(keys);
   }
 
+  // Opens a menu of `window`, one of this editor's, by its mnemonic, waits for its popup and
+  // picks the item by its own.
+  void PickFromMenu(WindowId window, const std::string& menu_key, const std::string& item_key) const {
+    const auto before = VisibleWindows(pid());
+    Focus(window);
+    PressKey("alt+" + menu_key);
+    const auto popup = WaitForNewWindow(before);
+    ASSERT_TRUE(popup.has_value()) << "the menu did not open";
+    PressKey(item_key);
+    ASSERT_TRUE(WaitForDialogGone(*popup)) << "the menu stayed open";
+  }
+  // The same in the strip's menu bar.
+  void PickFromMenu(const std::string& menu_key, const std::string& item_key) const {
+    PickFromMenu(strip_, menu_key, item_key);
+  }
+  // A window of this editor that is not among `before`, once it shows.
+  [[nodiscard]] std::optional<WindowId> WaitForNewWindow(const std::vector<WindowId>& before) const {
+    return WaitFor([&]() -> std::optional<WindowId> {
+      for (const WindowId window : VisibleWindows(pid())) {
+        if (std::find(before.begin(), before.end(), window) == before.end()) return window;
+      }
+      return std::nullopt;
+    });
+  }
+  // The visible tool window whose title is `name`, once it shows.
+  [[nodiscard]] std::optional<WindowId> WaitForToolWindow(const std::string& name) const {
+    return WaitFor([&]() -> std::optional<WindowId> {
+      for (const WindowId window : VisibleWindows(pid())) {
+        if (WindowName(window) == name) return window;
+      }
+      return std::nullopt;
+    });
+  }
+
   // The centre of a tool button on the screen.
   [[nodiscard]] std::optional<Point> ToolButtonCentre(int tag) const {
     const auto strip = Geometry(strip_);
@@ -113,7 +154,8 @@ class RunningEditor : public ChildProcess {
                  strip->bottom - kToolBarHeight + 1 + kToolButtonSide / 2};
   }
 
-  // The dialog or message box the editor shows next: a window that is neither strip nor card.
+  // The dialog or message box the editor shows next: a window that is neither strip, card nor
+  // tool window.
   [[nodiscard]] std::optional<WindowId> WaitForDialog() const {
     return WaitFor([&] { return OtherWindow(); });
   }
@@ -122,6 +164,17 @@ class RunningEditor : public ChildProcess {
       const auto windows = VisibleWindows(pid());
       return std::find(windows.begin(), windows.end(), dialog) == windows.end();
     });
+  }
+
+  // Types the path into the file dialog that the last command opened and accepts it.
+  void ChooseFile(const std::string& path) const {
+    const auto dialog = WaitForDialog();
+    ASSERT_TRUE(dialog.has_value()) << "no file dialog";
+    Focus(*dialog);
+    PressKey("ctrl+a");
+    Type(path);
+    PressKey("Return");
+    ASSERT_TRUE(WaitForDialogGone(*dialog)) << "the file dialog stayed";
   }
 
   // Asks to close the strip and answers the save-changes question with `key`.
@@ -154,7 +207,7 @@ class RunningEditor : public ChildProcess {
  private:
   [[nodiscard]] std::optional<WindowId> OtherWindow() const {
     for (const WindowId window : VisibleWindows(pid())) {
-      if (window != strip_ && window != card_) return window;
+      if (window != strip_ && window != card_ && !IsToolWindowName(WindowName(window))) return window;
     }
     return std::nullopt;
   }

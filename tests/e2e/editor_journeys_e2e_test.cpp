@@ -18,6 +18,7 @@
 #include "e2e/editor_fixture.h"
 #include "e2e/virtual_display.h"
 #include "e2e/wait.h"
+#include "e2e/xvfb_editor_fixture.h"
 
 namespace plorvane::e2e {
 namespace {
@@ -42,14 +43,8 @@ bool FrameShows(const Bitmap& card, Colour colour) {
 // The frame of a new card is painted.
 bool IsNewCard(const Bitmap& card) { return card.GetPixel(0, card.height() / 2) == kNewCardRing; }
 
-class EditorJourneyTest : public EditorFixture {
+class EditorJourneyTest : public XvfbEditorFixture {
  protected:
-  EditorJourneyTest() : EditorFixture({{"QT_QPA_PLATFORM", "xcb"}}) {}
-  void SetUp() override {
-    ASSERT_TRUE(display_.ready()) << "Xvfb did not start";
-    EditorFixture::SetUp();
-    MoveMouse(VirtualDisplay::kWidth - 1, VirtualDisplay::kHeight - 1);  // away from hover effects
-  }
 
   [[nodiscard]] std::string ClipboardFile(const std::string& kind) const {
     return folder_.File("home/data/Vumra Enterprises/Clipboard/clipboard-object-" + kind + "." + kind);
@@ -60,9 +55,6 @@ class EditorJourneyTest : public EditorFixture {
     Raise(editor.card());
     return editor.WaitForCard([&](const Bitmap& shot) { return FrameShows(shot, colour); });
   }
-
-  // Made before the editors, gone after them.
-  VirtualDisplay display_;
 };
 
 TEST_F(EditorJourneyTest, AFrameCopiedInOneEditorPastesInAnotherRunningBesideItAndInALaterOne) {
@@ -88,12 +80,12 @@ TEST_F(EditorJourneyTest, AFrameCopiedInOneEditorPastesInAnotherRunningBesideItA
   Raise(beside->card());
   ASSERT_TRUE(beside->WaitForCard(IsNewCard)) << "the second editor's new card is not painted";
 
-  PickFromMenu(*editor_, "r", "c");  // F&rame > &Copy
+  editor_->PickFromMenu("r", "c");  // F&rame > &Copy
   ASSERT_FALSE(HasFatalFailure());
   ASSERT_TRUE(WaitForFile(ClipboardFile("FRA"), [](const auto& bytes) { return !bytes.empty(); }))
       << "the copy wrote no frame to the clipboard";
 
-  PickFromMenu(*beside, "r", "p");  // F&rame > &Paste
+  beside->PickFromMenu("r", "p");  // F&rame > &Paste
   ASSERT_FALSE(HasFatalFailure());
   const auto pasted = WaitForFrame(*beside, kViolet);
   ASSERT_TRUE(pasted.has_value()) << "the running editor did not paste the copied frame";
@@ -109,7 +101,7 @@ TEST_F(EditorJourneyTest, AFrameCopiedInOneEditorPastesInAnotherRunningBesideItA
   const auto fresh = later->WaitForCard(IsNewCard);
   ASSERT_TRUE(fresh.has_value()) << "the later editor's new card is not painted";
   ASSERT_FALSE(FrameShows(*fresh, kViolet));
-  PickFromMenu(*later, "r", "p");
+  later->PickFromMenu("r", "p");
   ASSERT_FALSE(HasFatalFailure());
   const auto pasted_later = WaitForFrame(*later, kViolet);
   ASSERT_TRUE(pasted_later.has_value()) << "an editor started afterwards did not paste the frame";
@@ -155,7 +147,7 @@ TEST_F(EditorJourneyTest, PrintFromTheFileMenuShowsTheCardInThePrintCompanionsPr
   Start();
   ASSERT_FALSE(HasFatalFailure());
   ASSERT_TRUE(editor_->WaitForCard(IsNewCard));
-  PickFromMenu(*editor_, "f", "p");  // &File > &Print...
+  editor_->PickFromMenu("f", "p");  // &File > &Print...
   ASSERT_FALSE(HasFatalFailure());
   const auto previews = WaitForTitledWindows(TitlePattern("Untitled.exe (Zarvick) - Print Preview"));
   ASSERT_EQ(previews.size(), 1U) << "no print preview";
@@ -172,28 +164,21 @@ TEST_F(EditorJourneyTest, PrintFromTheFileMenuShowsTheCardInThePrintCompanionsPr
 }
 
 // The insert-text window: typed text goes onto the card as a picture whose background is
-// transparent, and one Undo takes it away. (Refusal while locked is the editor's tests': the
-// 500 ms timer disables the window's insert command soon after locking, so from outside either
-// outcome may come first.)
+// transparent, and one Undo takes it away.
 TEST_F(EditorJourneyTest, TextTypedInTheInsertTextWindowGoesOntoTheCardAndOneUndoTakesItBack) {
   Start();
   ASSERT_FALSE(HasFatalFailure());
   const auto before = editor_->WaitForCard(IsNewCard);
   ASSERT_TRUE(before.has_value());
-  PickFromMenu(*editor_, "e", "x");  // &Edit > Insert Te&xt...
+  editor_->PickFromMenu("e", "x");  // &Edit > Insert Te&xt...
   ASSERT_FALSE(HasFatalFailure());
   const auto text_windows = WaitForTitledWindows(TitlePattern("Insert Text - Untitled.txt"));
   ASSERT_EQ(text_windows.size(), 1U) << "the insert-text window did not show";
   const WindowId text_window = text_windows[0];
-  const auto insert = [&] {
-    Focus(text_window);
-    PressKey("alt+e");
-    PressKey("i");  // &Edit > &Insert Text
-  };
-
   Focus(text_window);
   Type("Hello card");
-  insert();
+  editor_->PickFromMenu(text_window, "e", "i");  // &Edit > &Insert Text
+  ASSERT_FALSE(HasFatalFailure());
   Raise(editor_->card());
   const auto with_text = editor_->WaitForCard([&](const Bitmap& shot) { return !SamePixels(shot, *before); });
   ASSERT_TRUE(with_text.has_value()) << "the text did not reach the card";
@@ -204,7 +189,7 @@ TEST_F(EditorJourneyTest, TextTypedInTheInsertTextWindowGoesOntoTheCardAndOneUnd
   }
   EXPECT_LT(changed, before->width() * before->height() / 20) << "more than the glyphs changed";
 
-  PickFromMenu(*editor_, "e", "u");  // &Edit > &Undo
+  editor_->PickFromMenu("e", "u");  // &Edit > &Undo
   ASSERT_FALSE(HasFatalFailure());
   EXPECT_TRUE(editor_->WaitForCardShowing(*before)) << "Undo did not take the text away";
 

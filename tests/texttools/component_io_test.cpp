@@ -33,6 +33,16 @@ struct TSample {
 
 const TSample kWritten{"left pane", -40000, true};
 
+// Another class with a subset of TSample's entries: its record would read as a TSample.
+struct TNarrowSample {
+  static constexpr std::string_view kClassName = "TNarrowSample";
+  static const PublishedProperties<TNarrowSample>& Published() {
+    static const auto properties = PublishedProperties<TNarrowSample>().Integer("pCount", &TNarrowSample::pCount);
+    return properties;
+  }
+  std::int32_t pCount = 0;
+};
+
 class ComponentIOTest : public ::testing::Test {
  protected:
   testing::TempHome home_;
@@ -125,6 +135,23 @@ TEST_F(ComponentIOTest, SettingsLiveInTheSettingsFolderAndReadOnlyFilesAreReplac
   ASSERT_TRUE(io_.LoadSettings(read, "sample.set", error_));
   EXPECT_EQ(read.pName, "new");
   EXPECT_NE(ModeOf(path) & 0200, 0U);
+}
+
+TEST_F(ComponentIOTest, ASettingsFileOfAnotherClassIsNotReadEvenWhenItsEntriesFit) {
+  ASSERT_TRUE(io_.SaveSettings(TNarrowSample{7}, "sample.set", error_)) << error_;
+  TSample read = kWritten;
+  EXPECT_FALSE(io_.LoadSettings(read, "sample.set", error_));
+  EXPECT_EQ(error_, "Unknown format");
+  EXPECT_EQ(read, kWritten);
+  // The same class's file still reads, and garbage is refused as before.
+  TNarrowSample narrow;
+  ASSERT_TRUE(io_.LoadSettings(narrow, "sample.set", error_)) << error_;
+  EXPECT_EQ(narrow.pCount, 7);
+  folder_.Write("garbage", "TPF0 not a record at all");
+  std::filesystem::copy_file(folder_.File("garbage"), home_.root() + "/config/Vumra Enterprises/Settings/sample.set",
+                             std::filesystem::copy_options::overwrite_existing);
+  EXPECT_FALSE(io_.LoadSettings(read, "sample.set", error_));
+  EXPECT_EQ(read, kWritten);
 }
 
 }  // namespace

@@ -329,6 +329,21 @@ TEST(StatusPanelsTest, PanelsKeepTheirWidthsAndWidenForLongerTexts) {
   EXPECT_EQ(panels.Text(5), QString());
 }
 
+// The element window's record: its entries (pWidth, pHeight, pLeft, pTop, pOnTop, pVisible) are
+// all entries of the symbol window's too.
+struct ElementWindowRecord {
+  static constexpr std::string_view kClassName = "TAnimationElementWindow";
+  static const PublishedProperties<ElementWindowRecord>& Published() {
+    static const auto properties = PublishedProperties<ElementWindowRecord>()
+                                       .Integer("pWidth", &ElementWindowRecord::width)
+                                       .Boolean(
+                                           "pVisible", [](const ElementWindowRecord&) { return true; },
+                                           [](ElementWindowRecord&, bool) {});
+    return properties;
+  }
+  std::int32_t width = 300;
+};
+
 class SymbolWindowSettingsTest : public InsertSymbolWindowTest {};
 
 TEST_F(SymbolWindowSettingsTest, RoundTripRestoresTheViewAndTheWindow) {
@@ -381,6 +396,12 @@ TEST_F(SymbolWindowSettingsTest, UnreadableFilesLeaveTheDefaults) {
   std::string error;
   ASSERT_TRUE(ComponentIO().SaveSettings(font_record, std::string(SymbolWindowSettings::kFileName), error));
   EXPECT_FALSE(window_.LoadSettings());
+  expect_defaults(window_);
+
+  // A record of another class whose entries are all the window's own is refused all the same.
+  ASSERT_TRUE(ComponentIO().SaveSettings(ElementWindowRecord{}, std::string(SymbolWindowSettings::kFileName), error));
+  EXPECT_FALSE(window_.LoadSettings());
+  EXPECT_EQ(window_.LastError(), "Unknown format");
   expect_defaults(window_);
 }
 

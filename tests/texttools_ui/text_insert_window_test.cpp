@@ -355,6 +355,7 @@ TEST(TextInsertWindowStop, StopDuringALongRenderingEndsItAndTheNextRenderingRuns
   EXPECT_TRUE(window.StatusBar().isSizeGripEnabled());
   EXPECT_FALSE(window.Busy());
   EXPECT_TRUE(platform.dialogs().error_boxes().empty());  // the host reports insert failures
+  EXPECT_EQ(window.StatusText(), "Task cancelled");
 
   // While it ran: the bar at the right of the status bar, the grip hidden, the memo locked.
   EXPECT_TRUE(at_stop.progress_visible);
@@ -369,6 +370,7 @@ TEST(TextInsertWindowStop, StopDuringALongRenderingEndsItAndTheNextRenderingRuns
   ASSERT_TRUE(picture.has_value());
   EXPECT_EQ(picture->height(), 1 + 5000 * 12);
   EXPECT_GT(platform.application().calls, 5000);  // events ran with every line
+  EXPECT_EQ(window.StatusText(), "Ready");
 }
 
 TEST(TextInsertWindowStop, CopyAsImageThatIsStoppedCopiesNothingAndSaysSo) {

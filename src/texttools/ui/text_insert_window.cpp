@@ -266,7 +266,8 @@ const Bitmap& TTextInsertWindow::TextAsImage() {
                                 progress_->SetPosition(percent);
                                 platform_.application().ProcessPendingEvents();
                               }};
-  if (!RenderText(platform_.text_renderer(), Text(), font_, image_, hooks, last_error_)) image_ = Bitmap{};
+  rendering_failed_ = !RenderText(platform_.text_renderer(), Text(), font_, image_, hooks, last_error_);
+  if (rendering_failed_) image_ = Bitmap{};
   ShowProgress(false);
   stop.setEnabled(false);
   rendering_ = false;
@@ -417,8 +418,11 @@ void TTextInsertWindow::WorkStep(std::string_view error_text, const std::functio
 void TTextInsertWindow::Insert() {
   if (!insert_enabled_ || Busy() || !OnInsert) return;
   ShowStatus("Working...");
+  rendering_failed_ = false;
   OnInsert(*this);
-  ShowStatus({});
+  // The host inserts nothing for a rendering that was stopped or could not be made; the status
+  // says which, so an insert that did nothing is not taken for one that worked.
+  ShowStatus(rendering_failed_ ? std::string_view(last_error_) : std::string_view());
 }
 
 void TTextInsertWindow::OpenTextFile(const std::optional<std::string>& folder) {

@@ -94,7 +94,8 @@ class TTextInsertWindow final : public QWidget {
   void ReleaseImage();
   [[nodiscard]] const std::string& LastError() const { return last_error_; }
 
-  // Runs the command of a tag.
+  // Runs the command of a tag. After the insert command the status shows the rendering's error
+  // ("Task cancelled" after Stop) when the rendering failed, else "Ready".
   void Click(int tag);
 
   // The published properties.
@@ -182,6 +183,7 @@ class TTextInsertWindow final : public QWidget {
   int work_depth_ = 0;
   bool busy_shown_ = false;
   bool rendering_ = false;
+  bool rendering_failed_ = false;  // the last TextAsImage's outcome
   Bitmap image_;
   std::string last_error_;
   std::string file_name_ = "Untitled.txt";
