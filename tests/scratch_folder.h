@@ -45,6 +45,14 @@ class ScratchFolder {
   std::string path_;
 };
 
+// Points HOME and the XDG configuration and data folders into `home`, so that what a program
+// writes there (settings, library folders, help pages) goes nowhere else.
+inline void UseAsHome(const ScratchFolder& home) {
+  ::setenv("HOME", home.path().c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", home.File("config").c_str(), 1);
+  ::setenv("XDG_DATA_HOME", home.File("data").c_str(), 1);
+}
+
 inline std::vector<std::uint8_t> FileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

@@ -18,10 +18,10 @@ void HelpCommands::Register(CommandSet& commands, MenuIndex& menus) {
   commands.Register("OnlineHelp1", [this] { OnlineHelp1Click(); });
   commands.Register("About1", [this] { form_.splash().ShowAbout(); });
   for (const WebPage& page : HelpWebPages()) {
-    commands.Register(page.item, [this, name = page.page] { ShowHelpPage(name); });
+    commands.Register(page.item, [this, name = page.page] { ShowHelpPage(form_, name); });
   }
   const WebPage& resources = AdditionalResourcesPage();
-  commands.Register(resources.item, [this, name = resources.page] { ShowHelpPage(name); });
+  commands.Register(resources.item, [this, name = resources.page] { ShowHelpPage(form_, name); });
   commands.Register("ExtractSupportFiles2", [this] { ExtractSupportFiles2Click(); });
   commands.Register("Tools1", [this, &menus] { Tools1Click(menus); });
   for (const CompanionTool& tool : CompanionTools()) {
@@ -29,11 +29,11 @@ void HelpCommands::Register(CommandSet& commands, MenuIndex& menus) {
   }
 }
 
-void HelpCommands::OnlineHelp1Click() { ShowHelpPage("index.html"); }
+void HelpCommands::OnlineHelp1Click() { ShowHelpPage(form_, "index.html"); }
 
-void HelpCommands::ShowHelpPage(std::string_view page) {
-  BusyScope busy(form_);
-  if (!form_.help().ShowPage(page)) form_.help().ShowError();
+void ShowHelpPage(FormServices& form, std::string_view page) {
+  BusyScope busy(form);
+  if (!form.help().ShowPage(page)) form.help().ShowError();
 }
 
 void HelpCommands::ExtractSupportFiles2Click() {

@@ -4,11 +4,15 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "editor/form_services.h"
 #include "editor/menu_commands.h"
 
 namespace plorvane {
+
+// A page of the help set through the shell, busy meanwhile; THelp's error when it cannot be shown.
+void ShowHelpPage(FormServices& form, std::string_view page);
 
 class HelpCommands {
  public:
@@ -18,8 +22,6 @@ class HelpCommands {
   void Register(CommandSet& commands, MenuIndex& menus);
 
   void OnlineHelp1Click();
-  // A page of the help set through the shell; THelp's error when it cannot be shown.
-  void ShowHelpPage(std::string_view page);
   void ExtractSupportFiles2Click();
   // The library files into the library folders, never over a file that is there; false with
   // `error_text` when the carrier's archive cannot be read.

@@ -5,7 +5,7 @@
 
 #include "card/card.h"
 #include "clipboard/card_clipboard.h"
-#include "support/help.h"
+#include "editor/help_commands.h"
 
 namespace plorvane {
 namespace {
@@ -47,10 +47,7 @@ void ToolWindowCommands::OnInsert(ToolWindow sender) {
   windows_.ReleaseInsertPicture(sender);
 }
 
-void ToolWindowCommands::OnHelp(ToolWindow sender) {
-  BusyScope busy(form_);
-  if (!form_.help().ShowPage(HelpPageOf(sender))) form_.help().ShowError();
-}
+void ToolWindowCommands::OnHelp(ToolWindow sender) { ShowHelpPage(form_, HelpPageOf(sender)); }
 
 void ToolWindowCommands::OnSync() {
   // A card without a picture has none to match; the text area keeps its size.

@@ -11,9 +11,7 @@ int main(int argc, char** argv) {
   // Listing the tests at build time must work without a display too.
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   const plorvane::test::ScratchFolder home;
-  ::setenv("HOME", home.path().c_str(), 1);
-  ::setenv("XDG_CONFIG_HOME", home.File("config").c_str(), 1);
-  ::setenv("XDG_DATA_HOME", home.File("data").c_str(), 1);
+  plorvane::test::UseAsHome(home);
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -11,9 +11,7 @@
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   const plorvane::test::ScratchFolder home;
-  ::setenv("HOME", home.path().c_str(), 1);
-  ::setenv("XDG_CONFIG_HOME", home.File("config").c_str(), 1);
-  ::setenv("XDG_DATA_HOME", home.File("data").c_str(), 1);
+  plorvane::test::UseAsHome(home);
   ::setenv(plorvane::test::kTranslateLogVariable, home.File("translate.log").c_str(), 1);
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
