@@ -329,6 +329,28 @@ TEST(StatusPanelsTest, PanelsKeepTheirWidthsAndWidenForLongerTexts) {
   EXPECT_EQ(panels.Text(5), QString());
 }
 
+TEST(StatusPanelsTest, ATextCutOffByANarrowBarEndsInAnEllipsisAndTheTooltipHoldsItWhole) {
+  QWidget window;
+  StatusPanels panels({30, 80, 100}, &window);
+  panels.SetText(0, "33");
+  panels.SetText(2, "Wingdings");
+  panels.resize(30 + 2 + 80 + 2 + 30, panels.sizeHint().height());
+  EXPECT_EQ(panels.toolTip(), "33\nWingdings");
+
+  // The cut panel's text is drawn shortened: its pixels are those of the ellipsis text, not of
+  // the whole name clipped at the edge.
+  const auto drawn = [&panels] {
+    const QImage image = panels.grab().toImage();
+    return image.copy(panels.PanelRect(2).intersected(panels.rect()));
+  };
+  const QImage elided = drawn();
+  panels.SetText(2, panels.fontMetrics().elidedText("Wingdings", Qt::ElideRight, 30 - 3 - 3));
+  EXPECT_EQ(drawn(), elided);
+  panels.SetText(2, "Wingdings");
+  panels.resize(400, panels.height());
+  EXPECT_NE(drawn().copy(0, 0, elided.width(), elided.height()), elided) << "a bar wide enough shows the whole name";
+}
+
 // The element window's record: its entries (pWidth, pHeight, pLeft, pTop, pOnTop, pVisible) are
 // all entries of the symbol window's too.
 struct ElementWindowRecord {

@@ -1,6 +1,7 @@
 #include "texttools/ui/status_panels.h"
 
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 #include <qdrawutil.h>
 
@@ -21,8 +22,17 @@ StatusPanels::StatusPanels(std::initializer_list<int> widths, QWidget* parent) :
 void StatusPanels::SetText(int panel, const QString& text) {
   if (panel < 0 || panel >= static_cast<int>(panels_.size()) || panels_[panel].text == text) return;
   panels_[panel].text = text;
+  UpdateToolTip();
   // A longer text may widen its panel and move the ones after it.
   update();
+}
+
+void StatusPanels::UpdateToolTip() {
+  QStringList texts;
+  for (const Panel& panel : panels_) {
+    if (!panel.text.isEmpty()) texts << panel.text;
+  }
+  setToolTip(texts.join('\n'));
 }
 
 QString StatusPanels::Text(int panel) const {
@@ -56,10 +66,11 @@ void StatusPanels::paintEvent(QPaintEvent* /*event*/) {
   for (int i = 0; i < static_cast<int>(panels_.size()); ++i) {
     const QRect box = PanelRect(i);
     qDrawShadePanel(&painter, box, palette(), /*sunken=*/true, 1);
-    const QRect inside = box.adjusted(kPadding, 0, -kPadding, 0);
-    painter.setClipRect(inside);
-    painter.drawText(inside, Qt::AlignVCenter | Qt::AlignLeft, panels_[i].text);
-    painter.setClipping(false);
+    // What of the panel the bar shows; a text cut off at the bar's edge ends in an ellipsis.
+    const QRect inside = box.adjusted(kPadding, 0, -kPadding, 0).intersected(rect().adjusted(0, 0, -kPadding, 0));
+    if (inside.width() <= 0) continue;
+    const QString shown = fontMetrics().elidedText(panels_[i].text, Qt::ElideRight, inside.width());
+    painter.drawText(inside, Qt::AlignVCenter | Qt::AlignLeft, shown);
   }
 }
 

@@ -2,7 +2,8 @@
 // A status bar of sunken panels, left to right, each as wide as given or as its text needs if
 // that is more (the widths were made for a smaller face than the desktop's); the last one
 // reaches to the right edge. Unlike QStatusBar it asks for no width of its own, so a narrow tool
-// window cuts its panels off at the right instead of being held wide by them.
+// window cuts its panels off at the right instead of being held wide by them. A text cut off
+// ends in an ellipsis, and the bar's tooltip holds every panel's text whole.
 
 #include <QString>
 #include <QWidget>
@@ -33,6 +34,7 @@ class StatusPanels final : public QWidget {
     QString text;
   };
   [[nodiscard]] int PanelWidth(int panel) const;
+  void UpdateToolTip();
   std::vector<Panel> panels_;
 };
 
